@@ -1,0 +1,300 @@
+#include "game/VexadraGame.h"
+
+#include <utility>
+
+#include "game/Deal.h"
+#include "game/Keys.h"
+#include "scores/ScoreHistory.h"
+#include "sound/Cues.h"
+
+namespace vexadra {
+
+namespace {
+// Stands in while no screen is attached, so the handlers never test for one.
+class NoScreen final : public GameScreen {
+public:
+    void FillSquare(int, const Brush&) override {}
+    void FillSquares() override {}
+    void ClearClient() override {}
+    void DrawSquareNumber(int, int) override {}
+    void DrawArrow(int) override {}
+    void DrawScoreBox(int) override {}
+    void DrawMovesBox(int) override {}
+    void DrawGameRoundBox() override {}
+    void DrawHelpLines() override {}
+    void DrawHint() override {}
+    void DrawNumbers() override {}
+    void DrawInstructionsPage() override {}
+    void Present() override {}
+};
+NoScreen g_noScreen;
+} // namespace
+
+VexadraGame::VexadraGame(ScoreHistory& history, RandomSource& random)
+    : m_history(history), m_random(random), m_screen(&g_noScreen)
+{
+    for (int k = 0; k < kGameColors; ++k) {
+        m_state.m_crWanted[k] = g_crGameColors[k];
+        m_state.m_crWanted[k + kGameColors] = g_crGameColors[k];
+    }
+    m_state.m_crWanted[kBlackIndex] = kBlackWanted;
+    // Until the first paint resolves them, the shown colours are the requested ones.
+    for (int k = 0; k < kColorSlots; ++k)
+        m_state.m_crShown[k] = m_state.m_crWanted[k];
+    m_history.Clear();
+}
+
+void VexadraGame::SetScreen(GameScreen* screen) { m_screen = screen != nullptr ? screen : &g_noScreen; }
+
+void VexadraGame::SetShowScores(std::function<void()> showScores) { m_showScores = std::move(showScores); }
+
+int VexadraGame::HitTest(Point point, int first, int last) const
+{
+    for (int n = first; n <= last; ++n)
+        if (m_state.m_rcSquare[n].ContainsStrictly(point))
+            return n;
+    return -1;
+}
+
+void VexadraGame::Reject() { PlayCue(IDR_SOUND_BRRR); }
+
+void VexadraGame::OnLButtonDown(Point point)
+{
+    // The page covers the boards: a click there must not move squares the player cannot see.
+    if (m_state.m_bInstructions)
+        return;
+    GameState& s = m_state;
+    s.m_nPressState = kPressPicked;
+    s.m_crFrom = 0;
+    const int n = HitTest(point, 0, kSquares - 1);
+    if (n >= 0)
+        s.m_crFrom = s.ShownColorOf(n);
+    if (n < 0 || s.m_crFrom == s.BlackReference()) {
+        s.m_nPressState = kPressNothing;
+        Reject();
+        return;
+    }
+    s.m_nFromSquare = n;
+}
+
+bool VexadraGame::IsLegalMove(int base, int from, int to) const
+{
+    const int f = from - base;
+    const int t = to - base;
+    if (AreAdjacent(f, t))
+        return true;
+    const JumpLine* line = FindJumpLine(f, t);
+    if (line == nullptr)
+        return false;
+    for (int s = line->nFrom + line->nStep; s < line->nTo; s += line->nStep)
+        if (!m_state.IsEmpty(base + s))
+            return false;
+    return true;
+}
+
+void VexadraGame::OnLButtonUp(Point point)
+{
+    GameState& s = m_state;
+    if (s.m_bInstructions || s.m_nPressState > kPressPicked)
+        return;
+
+    s.m_crTo = 0;
+    const int dropped = HitTest(point, 0, kSquares - 1);
+    if (dropped >= 0)
+        s.m_crTo = s.ShownColorOf(dropped);
+    if (s.m_crTo == s.BlackReference()) {
+        s.m_nPressState = kPressOnEmpty;
+        Reject();
+        return;
+    }
+    s.m_brColor[kWorkBrushFrom] = Brush{s.m_crFrom};
+    s.m_brColor[kWorkBrushTo] = Brush{s.m_crTo};
+
+    int base;
+    if (s.m_nFromSquare < kBoardSquares && s.m_nSide == 0)
+        base = 0;
+    else if (s.m_nFromSquare >= kBoardSquares && s.m_nSide == 1)
+        base = kBoardSquares;
+    else
+        return Reject();
+
+    const int to = HitTest(point, base, base + kBoardSquares - 1);
+    if (to < 0)
+        return Reject();
+    s.m_nSquare = to;
+    if (to == s.m_nFromSquare || !IsLegalMove(base, s.m_nFromSquare, to))
+        return Reject();
+    const int from = s.m_nFromSquare;
+    const int side = s.m_nSide;
+    const bool lastMoveOfRound = s.m_nMovesLeft[side] == 1 && s.m_nMovesLeft[OtherSide(side)] == 0;
+
+    s.m_bFirstTaken = false;
+    s.m_bFirstMissed = false;
+    m_screen->FillSquare(to, s.m_brColor[kWorkBrushFrom]);
+    m_screen->FillSquare(from, s.m_brColor[kWorkBrushTo]);
+    if (s.m_bNumbers) {
+        m_screen->DrawSquareNumber(to, ColorNumber(s, s.m_crFrom));
+        m_screen->DrawSquareNumber(from, ColorNumber(s, s.m_crTo));
+    }
+
+    // The colour that came to the drop square, then the one that went to the pick-up square.
+    if (TakeOpposite(OppositeSquare(to), s.m_crFrom)) {
+        PlayCaptureCue(lastMoveOfRound);
+        s.m_bFirstTaken = true;
+        s.m_nSquareColor[OppositeSquare(to)] = kBlackIndex;
+    } else {
+        s.m_bFirstMissed = true;
+    }
+    if (TakeOpposite(OppositeSquare(from), s.m_crTo)) {
+        if (!s.m_bFirstTaken)
+            PlayCaptureCue(lastMoveOfRound);
+        s.m_bFirstTaken = false;
+        s.m_nSquareColor[OppositeSquare(from)] = kBlackIndex;
+    } else if (s.m_bFirstMissed) {
+        ScoreChanged(kPointsForNothing);
+    }
+
+    std::swap(s.m_nSquareColor[to], s.m_nSquareColor[from]);
+    s.m_nMovesLeft[side] -= 1;
+    m_screen->DrawMovesBox(side);
+    s.m_nSide = OtherSide(side);
+    m_screen->DrawArrow(s.m_nSide);
+    // Keeps the End line honest: it is offered only while End would act.
+    m_screen->DrawHelpLines();
+
+    if (s.m_nMovesLeft[0] == 0 && s.m_nMovesLeft[1] == 0)
+        StartNextRound();
+}
+
+// Blacks out the opposite square when it shows the colour that moved next to it.
+bool VexadraGame::TakeOpposite(int square, ColorRef moved)
+{
+    if (m_state.ShownColorOf(square) != moved)
+        return false;
+    m_screen->FillSquare(square, m_state.m_brBlack);
+    ScoreChanged(kPointsPerCapture);
+    return true;
+}
+
+void VexadraGame::ScoreChanged(int delta)
+{
+    m_state.m_nScore[m_state.m_nSide] += delta;
+    m_screen->DrawScoreBox(m_state.m_nSide);
+}
+
+void VexadraGame::PlayCaptureCue(bool lastMoveOfRound)
+{
+    if (lastMoveOfRound)
+        WaitForCue(IDR_SOUND_TAKE);
+    else
+        PlayCue(IDR_SOUND_TAKE);
+}
+
+void VexadraGame::WaitForCue(int nID)
+{
+    m_screen->Present();
+    PlayCueAndWait(nID);
+}
+
+void VexadraGame::StartNextRound()
+{
+    GameState& s = m_state;
+    s.m_nMovesLeft[0] = kMovesPerRound;
+    s.m_nMovesLeft[1] = kMovesPerRound;
+    DealRound();
+    // The player sees the last move's position while the gong sounds.
+    WaitForCue(IDR_SOUND_GONG);
+    s.m_nRound += 1;
+    m_screen->FillSquares();
+    m_screen->DrawScoreBox(0);
+    m_screen->DrawScoreBox(1);
+    m_screen->DrawMovesBox(0);
+    m_screen->DrawMovesBox(1);
+    m_screen->DrawGameRoundBox();
+    s.m_nSide = OtherSide(s.m_nSide);
+    m_screen->DrawArrow(s.m_nSide);
+    m_screen->DrawHelpLines();
+    m_screen->DrawHint();
+    if (s.m_bNumbers)
+        m_screen->DrawNumbers();
+}
+
+bool VexadraGame::EndGameAllowed() const
+{
+    const GameState& s = m_state;
+    return s.m_nMovesLeft[0] == kMovesPerRound && s.m_nMovesLeft[1] == kMovesPerRound &&
+           (s.m_nScore[0] != 0 || s.m_nScore[1] != 0);
+}
+
+int VexadraGame::GameNumber() const { return m_history.m_nGameCount + 1; }
+
+void VexadraGame::EndGame()
+{
+    if (!EndGameAllowed())
+        return;
+    GameState& s = m_state;
+    m_history.RecordGame(s.m_nScore[0], s.m_nScore[1], s.m_nRound - 1);
+    s.m_nRound = 1;
+    s.m_nScore[0] = 0;
+    s.m_nScore[1] = 0;
+    m_screen->DrawScoreBox(0);
+    m_screen->DrawScoreBox(1);
+    m_screen->DrawGameRoundBox();
+    m_screen->DrawHelpLines();
+    m_screen->Present();
+    if (m_showScores)
+        m_showScores();
+}
+
+void VexadraGame::ReturnToGame()
+{
+    GameState& s = m_state;
+    s.m_bInstructions = false;
+    m_screen->ClearClient();
+    m_screen->FillSquares();
+    m_screen->DrawScoreBox(0);
+    m_screen->DrawScoreBox(1);
+    m_screen->DrawMovesBox(0);
+    m_screen->DrawMovesBox(1);
+    m_screen->DrawArrow(s.m_nSide);
+    m_screen->DrawGameRoundBox();
+    m_screen->DrawHelpLines();
+    m_screen->DrawHint();
+    if (s.m_bNumbers)
+        m_screen->DrawNumbers();
+}
+
+void VexadraGame::DealRound() { vexadra::DealRound(m_state, m_random); }
+
+void VexadraGame::OnKeyDown(int nChar)
+{
+    GameState& s = m_state;
+    if (s.m_bInstructions) {
+        if (nChar == VK_END)
+            ReturnToGame();
+        return;
+    }
+    switch (nChar) {
+    case VK_F1:
+        m_screen->DrawInstructionsPage();
+        s.m_bInstructions = true;
+        break;
+    case VK_END:
+        EndGame();
+        break;
+    case VK_F2:
+        if (m_history.m_nGameCount > 0 && m_showScores) {
+            m_screen->Present();
+            m_showScores();
+        }
+        break;
+    case VK_INSERT:
+        s.m_bNumbers = true;
+        m_screen->DrawNumbers();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace vexadra

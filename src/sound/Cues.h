@@ -1,0 +1,39 @@
+#pragma once
+// The three sound cues. PlayCue returns at once and cuts off a cue that is still
+// playing; PlayCueAndWait returns when its sound has ended. Without a backend, or
+// without the sound, nothing is heard and the game goes on.
+
+#include <cstddef>
+
+namespace vexadra {
+
+constexpr int IDR_SOUND_BRRR = 101;  // a press or move that breaks a rule
+constexpr int IDR_SOUND_TAKE = 102;  // a move that takes one or two colours
+constexpr int IDR_SOUND_GONG = 103;  // the end of a round
+
+// A whole RIFF WAVE image held by the program.
+struct SoundImage {
+    const unsigned char* data = nullptr;
+    std::size_t size = 0;
+    explicit operator bool() const { return data != nullptr && size > 0; }
+};
+
+// The embedded image of a cue; empty when there is no such sound.
+SoundImage FindSound(int nID);
+
+class CueBackend {
+public:
+    virtual ~CueBackend() = default;
+    // Starts the image at once, replacing anything still playing; with wait, returns
+    // only when it has ended.
+    virtual void Play(int nID, SoundImage image, bool wait) = 0;
+};
+
+// The backend stays owned by the caller; nullptr makes the cues silent.
+void SetCueBackend(CueBackend* backend);
+CueBackend* GetCueBackend();
+
+void PlayCue(int nID);
+void PlayCueAndWait(int nID);
+
+} // namespace vexadra
