@@ -1,1 +1,34 @@
-int main() { return 0; }
+// Start-up: a clear message instead of a toolkit failure when there is no display.
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <wx/app.h>
+#include <wx/init.h>
+
+#include "app/AppTexts.h"
+#include "app/CVexadraApp.h"
+
+int main(int argc, char** argv)
+{
+    using namespace vexadra;
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0')) {
+        std::fprintf(stderr, "%s\n", kNoDisplayMessage);
+        return 1;
+    }
+    theApp = new CVexadraApp;
+    wxApp::SetInstance(theApp);
+    if (!wxEntryStart(argc, argv)) {
+        std::fprintf(stderr, "%s\n", kNoDisplayMessage);
+        return 1;
+    }
+    int status = 1;
+    if (wxTheApp->CallOnInit()) {
+        status = wxTheApp->OnRun();
+        wxTheApp->OnExit();
+    }
+    wxEntryCleanup();
+    return status;
+}

@@ -1,13 +1,10 @@
 #pragma once
-// The version label the window caption and the printout carry. The About box shows its
-// own, older label on purpose.
+// The version label the window caption and the printout carry.
 
 #include <string>
 
 namespace vexadra {
 
-extern const std::string g_strVersion;        // "D604"
-extern const char* const kAboutVersionText;   // "Vexadra Version D603"
-extern const char* const kAppName;            // "Vexadra": caption of every message box
+extern const std::string g_strVersion;  // "D604"
 
 } // namespace vexadra

@@ -1,6 +1,8 @@
 #pragma once
 // The sixteen game colours, the black of an empty square and the colour indices.
 
+#include <functional>
+
 #include "game/Types.h"
 
 namespace vexadra {
@@ -16,8 +18,9 @@ extern const ColorRef g_crGameColors[kGameColors];
 // The black of an empty square is deliberately not pure black.
 constexpr ColorRef kBlackWanted = RGB(32, 32, 32);
 
-// The display's nearest displayable colour to a requested one.
-using NearestColorFn = ColorRef (*)(ColorRef);
+// The display's nearest displayable colour to a requested one. A std::function, so a
+// drawing surface can answer for its own display.
+using NearestColorFn = std::function<ColorRef(ColorRef)>;
 ColorRef TrueColorNearest(ColorRef c);  // identity: a display that shows 24-bit colour exactly
 
 } // namespace vexadra

@@ -264,7 +264,14 @@ void VexadraGame::ReturnToGame()
         m_screen->DrawNumbers();
 }
 
-void VexadraGame::DealRound() { vexadra::DealRound(m_state, m_random); }
+void VexadraGame::DealRound()
+{
+    vexadra::DealRound(m_state, m_random);
+    // The picked colour has just been dealt away: a release that comes without a fresh
+    // press would otherwise paint that old colour and test captures with it, and the
+    // screen would no longer show the state.
+    m_state.m_nPressState = kPressNothing;
+}
 
 void VexadraGame::OnKeyDown(int nChar)
 {

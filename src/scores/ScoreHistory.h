@@ -11,6 +11,10 @@ public:
     static constexpr int kListed = 500;  // entries listed and summed
     static constexpr int kSlots = 502;   // entry 500 takes the record pushed out of the list
 
+    // Character widths of the six fields of a list line: game number, left score, right
+    // score, rounds, left sum, right sum. Wider numbers keep all their digits.
+    static constexpr int kFieldWidths[6] = {4, 12, 12, 12, 13, 11};
+
     // No games; entries 0..499 of every array zero.
     void Clear();
     // Shifts every record one place down and puts the new game at the top.

@@ -1,1 +1,206 @@
-// replaced by the SDL backend
+#include "sound/SdlCueBackend.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <cstring>
+
+namespace vexadra {
+
+namespace {
+
+constexpr int kCueIds[] = {IDR_SOUND_BRRR, IDR_SOUND_TAKE, IDR_SOUND_GONG};
+constexpr Uint32 kIdleIntervalMs = 5;
+
+// Holds the device lock for one scope; the callback runs under the same lock.
+class DeviceLock {
+public:
+    explicit DeviceLock(SDL_AudioDeviceID device) : m_device(device) { SDL_LockAudioDevice(m_device); }
+    ~DeviceLock() { SDL_UnlockAudioDevice(m_device); }
+    DeviceLock(const DeviceLock&) = delete;
+    DeviceLock& operator=(const DeviceLock&) = delete;
+
+private:
+    SDL_AudioDeviceID m_device;
+};
+
+} // namespace
+
+SdlCueBackend::SdlCueBackend()
+{
+    // The desktop's mixer lists the stream under the game's name, not "SDL Application".
+    SDL_SetHint(SDL_HINT_APP_NAME, "Vexadra");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Vexadra");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Game sounds");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return;
+    m_subsystem = true;
+
+    SDL_AudioSpec want{};
+    want.freq = 44100;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = 1024;
+    want.callback = &SdlCueBackend::Callback;
+    want.userdata = this;
+    SDL_AudioSpec have{};
+    // Whatever the device prefers is fine: the cues are converted to it once, here.
+    m_device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    if (m_device == 0) {
+        Close();
+        return;
+    }
+    m_deviceRate = have.freq;
+    m_deviceChannels = have.channels;
+    m_deviceFormat = have.format;
+    m_silence = have.silence;
+
+    for (int nID : kCueIds)
+        Prepare(nID, FindSound(nID));
+    SDL_PauseAudioDevice(m_device, 0);
+}
+
+SdlCueBackend::~SdlCueBackend() { Close(); }
+
+void SdlCueBackend::Close()
+{
+    if (m_device != 0) {
+        SDL_CloseAudioDevice(m_device);  // joins the device thread
+        m_device = 0;
+    }
+    m_playing = nullptr;
+    m_position = 0;
+    m_cues.clear();
+    if (m_subsystem) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_subsystem = false;
+    }
+}
+
+void SdlCueBackend::SetWaitIdle(std::function<void()> idle) { m_idle = std::move(idle); }
+
+void SdlCueBackend::Play(int nID, SoundImage image, bool wait)
+{
+    if (m_device == 0)
+        return;
+    const Decoded& cue = Prepare(nID, image);
+    std::uint64_t started = 0;
+    {
+        DeviceLock lock(m_device);
+        // An undecodable image still stops the sound before it, as a new cue would.
+        m_playing = cue.samples.empty() ? nullptr : &cue.samples;
+        m_position = 0;
+        started = ++m_cue;
+    }
+    if (wait && !cue.samples.empty())
+        WaitFor(started, cue.samples.size());
+}
+
+bool SdlCueBackend::IsPlaying() const
+{
+    if (m_device == 0)
+        return false;
+    DeviceLock lock(m_device);
+    return m_playing != nullptr;
+}
+
+std::span<const std::uint8_t> SdlCueBackend::DeviceSamples(int nID) const
+{
+    const auto it = m_cues.find(nID);
+    if (it == m_cues.end())
+        return {};
+    return it->second.samples;
+}
+
+void SdlCueBackend::Callback(void* self, std::uint8_t* stream, int len)
+{
+    static_cast<SdlCueBackend*>(self)->Fill(stream, len);
+}
+
+void SdlCueBackend::Fill(std::uint8_t* stream, int len)
+{
+    const auto wanted = static_cast<std::size_t>(std::max(len, 0));
+    std::size_t copied = 0;
+    if (m_playing != nullptr) {
+        copied = std::min(wanted, m_playing->size() - m_position);
+        std::memcpy(stream, m_playing->data() + m_position, copied);
+        m_position += copied;
+        if (m_position >= m_playing->size())
+            m_playing = nullptr;
+    }
+    std::memset(stream + copied, m_silence, wanted - copied);
+}
+
+const SdlCueBackend::Decoded& SdlCueBackend::Prepare(int nID, SoundImage image)
+{
+    const auto it = m_cues.find(nID);
+    if (it != m_cues.end() && it->second.source == image.data)
+        return it->second;
+
+    Decoded fresh{image.data, Convert(image)};
+    DeviceLock lock(m_device);
+    Decoded& slot = m_cues[nID];
+    if (m_playing == &slot.samples)
+        m_playing = nullptr;
+    slot = std::move(fresh);
+    return slot;
+}
+
+std::vector<std::uint8_t> SdlCueBackend::Convert(SoundImage image) const
+{
+    if (!image || image.size > static_cast<std::size_t>(INT_MAX))
+        return {};
+    SDL_RWops* rw = SDL_RWFromConstMem(image.data, static_cast<int>(image.size));
+    if (rw == nullptr)
+        return {};
+    SDL_AudioSpec spec{};
+    Uint8* wav = nullptr;
+    Uint32 wavLength = 0;
+    if (SDL_LoadWAV_RW(rw, 1, &spec, &wav, &wavLength) == nullptr)
+        return {};
+
+    std::vector<std::uint8_t> out;
+    SDL_AudioStream* stream = SDL_NewAudioStream(spec.format, spec.channels, spec.freq,
+                                                 static_cast<SDL_AudioFormat>(m_deviceFormat),
+                                                 static_cast<Uint8>(m_deviceChannels), m_deviceRate);
+    if (stream != nullptr && wavLength <= static_cast<Uint32>(INT_MAX)
+        && SDL_AudioStreamPut(stream, wav, static_cast<int>(wavLength)) == 0 && SDL_AudioStreamFlush(stream) == 0) {
+        out.resize(static_cast<std::size_t>(std::max(SDL_AudioStreamAvailable(stream), 0)));
+        const int got = out.empty() ? 0 : SDL_AudioStreamGet(stream, out.data(), static_cast<int>(out.size()));
+        out.resize(static_cast<std::size_t>(std::max(got, 0)));
+    }
+    SDL_FreeAudioStream(stream);
+    SDL_FreeWAV(wav);
+    return out;
+}
+
+bool SdlCueBackend::HasEnded(std::uint64_t cue) const
+{
+    DeviceLock lock(m_device);
+    return m_cue != cue || m_playing == nullptr;
+}
+
+void SdlCueBackend::WaitFor(std::uint64_t cue, std::size_t bytes)
+{
+    using Clock = std::chrono::steady_clock;
+    const double bytesPerSecond =
+        static_cast<double>(m_deviceRate) * m_deviceChannels * (SDL_AUDIO_BITSIZE(m_deviceFormat) / 8);
+    // A device that stops taking samples must not hold the game forever.
+    const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                             std::chrono::duration<double>(2.0 * bytes / bytesPerSecond + 1.0));
+    // The hook may close this backend or play another cue: both end the wait.
+    while (m_device != 0 && !HasEnded(cue) && SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_PLAYING
+           && Clock::now() < deadline) {
+        if (m_idle) {
+            const std::function<void()> idle = m_idle;  // the hook may replace itself
+            idle();
+        }
+        SDL_Delay(kIdleIntervalMs);
+    }
+}
+
+} // namespace vexadra

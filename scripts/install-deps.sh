@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Vexadra needs, and only those that are missing.
+#   install-deps.sh          what building and playing need
+#   install-deps.sh --test   also what the test suite needs (X server, xdotool, ImageMagick...)
+set -euo pipefail
+
+build_packages=(
+  build-essential cmake pkg-config
+  libwxgtk3.2-dev libsdl2-dev
+  fonts-liberation2 librsvg2-bin
+  googletest libgtest-dev
+)
+test_packages=(
+  xvfb xauth xdotool x11-utils imagemagick python3
+  tesseract-ocr tesseract-ocr-eng
+  desktop-file-utils appstream libbenchmark-dev time
+)
+
+packages=("${build_packages[@]}")
+[[ "${1:-}" == "--test" ]] && packages+=("${test_packages[@]}")
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

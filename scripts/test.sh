@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs the whole test suite twice: a normal
+# build with warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer
+# build. The GUI tests start their own X server (Xvfb); no display or sound card needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh --test
+jobs=$(nproc)
+
+run_suite() {
+  local dir=$1; shift
+  cmake -S . -B "$dir" "$@" >/dev/null
+  cmake --build "$dir" -j"$jobs"
+  ctest --test-dir "$dir" --output-on-failure -j"$jobs" --timeout 900
+}
+
+echo "== Sanitizer build (ASan + UBSan) =="
+run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DVEXADRA_SANITIZE=ON -DVEXADRA_WERROR=ON
+echo "== Release build =="
+run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXADRA_WERROR=ON

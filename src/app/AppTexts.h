@@ -1,0 +1,14 @@
+#pragma once
+// The shell's own texts.
+
+namespace vexadra {
+
+extern const char* const kAppName;            // caption of the frame and of every message box
+extern const char* const kUntitled;           // the caption's document part before the first paint
+extern const char* const kAboutTitle;
+extern const char* const kAboutVersionText;   // the About box keeps its own, older label
+extern const char* const kAboutNotice;
+extern const char* const kTooSmallMessage;
+extern const char* const kNoDisplayMessage;
+
+} // namespace vexadra

@@ -1,0 +1,115 @@
+#include "app/CMainFrame.h"
+
+#include <wx/accel.h>
+#include <wx/bmpbndl.h>
+#include <wx/display.h>
+#include <wx/iconbndl.h>
+#include <wx/menu.h>
+
+#include "app/AppTexts.h"
+#include "app/CAboutDlg.h"
+#include "app/Commands.h"
+#include "app/StartupOptions.h"
+#include "res/AppIcon.h"
+#include "ui/CVexadraView.h"
+
+namespace vexadra {
+
+wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
+    EVT_MENU(wxID_EXIT, CMainFrame::OnExit)
+    EVT_MENU(wxID_ABOUT, CMainFrame::OnAbout)
+    EVT_MENU(wxID_PRINT, CMainFrame::OnPrint)
+    EVT_MENU_RANGE(ID_EDIT_UNDO, ID_PREV_PANE, CMainFrame::OnIgnoredCommand)
+    EVT_CLOSE(CMainFrame::OnClose)
+wxEND_EVENT_TABLE()
+
+namespace {
+wxIconBundle AppIcons()
+{
+    const wxBitmapBundle bundle = wxBitmapBundle::FromSVG(AppIconSvg(), wxSize(32, 32));
+    wxIconBundle icons;
+    for (const int side : {16, 32, 48, 64, 128})
+        icons.AddIcon(bundle.GetIcon(wxSize(side, side)));
+    return icons;
+}
+} // namespace
+
+// Caption only: no system menu, so no close, minimize or maximize buttons, and no
+// sizing border.
+CMainFrame::CMainFrame(const StartupOptions& options)
+    : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(std::string(kAppName) + " - " + kUntitled), wxDefaultPosition,
+              wxDefaultSize, wxCAPTION)
+{
+    SetIcons(AppIcons());
+    BuildMenu();
+    BuildAccelerators();
+    m_view = new CVexadraView(this, options);
+}
+
+void CMainFrame::BuildMenu()
+{
+    auto* file = new wxMenu;
+    file->AppendSeparator();
+    file->Append(wxID_PRINT, "&Print...\tCtrl+P");
+    file->AppendSeparator();
+    file->Append(wxID_EXIT, "E&xit");
+    auto* help = new wxMenu;
+    help->Append(wxID_ABOUT, "&About Vexadra...");
+    auto* bar = new wxMenuBar;
+    bar->Append(file, "&File");
+    bar->Append(help, "&Help");
+    SetMenuBar(bar);
+}
+
+// The editing and pane keys are claimed so that they never reach the game (Ctrl+Insert
+// and Shift+Insert must not number the colours); Alt+F4 closes the window even where no
+// window manager does it for us.
+void CMainFrame::BuildAccelerators()
+{
+    const wxAcceleratorEntry entries[] = {
+        {wxACCEL_ALT, WXK_F4, wxID_EXIT},
+        {wxACCEL_CTRL, 'Z', ID_EDIT_UNDO},
+        {wxACCEL_ALT, WXK_BACK, ID_EDIT_UNDO},
+        {wxACCEL_CTRL, 'X', ID_EDIT_CUT},
+        {wxACCEL_SHIFT, WXK_DELETE, ID_EDIT_CUT},
+        {wxACCEL_CTRL, 'C', ID_EDIT_COPY},
+        {wxACCEL_CTRL, WXK_INSERT, ID_EDIT_COPY},
+        {wxACCEL_CTRL, 'V', ID_EDIT_PASTE},
+        {wxACCEL_SHIFT, WXK_INSERT, ID_EDIT_PASTE},
+        {wxACCEL_NORMAL, WXK_F6, ID_NEXT_PANE},
+        {wxACCEL_SHIFT, WXK_F6, ID_PREV_PANE},
+    };
+    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(std::size(entries)), entries));
+}
+
+void CMainFrame::ShowFullScreenSized()
+{
+    // Without a window manager Maximize() does nothing, and some managers won't maximize a
+    // frame without a sizing border: take the work area's size first, so that the very
+    // first paint already sees the final size.
+    SetSize(wxGetClientDisplayRect());
+    Show();
+    Maximize();
+    Raise();
+    m_view->SetFocus();
+}
+
+void CMainFrame::OnExit(wxCommandEvent&) { Close(true); }
+
+void CMainFrame::OnAbout(wxCommandEvent&)
+{
+    CAboutDlg about(this);
+    about.ShowModal();
+}
+
+void CMainFrame::OnPrint(wxCommandEvent&) {}
+
+void CMainFrame::OnIgnoredCommand(wxCommandEvent&) {}
+
+void CMainFrame::OnClose(wxCloseEvent&)
+{
+    // Nothing is kept on disk, so there is nothing to ask.
+    Destroy();
+}
+
+} // namespace vexadra

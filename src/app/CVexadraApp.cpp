@@ -1,0 +1,50 @@
+#include "app/CVexadraApp.h"
+
+#include "app/CMainFrame.h"
+#include "app/StartupOptions.h"
+#include "sound/Cues.h"
+#include "sound/SdlCueBackend.h"
+
+#include <wx/evtloop.h>
+
+namespace vexadra {
+
+CVexadraApp* theApp = nullptr;
+
+CVexadraApp::CVexadraApp() = default;
+CVexadraApp::~CVexadraApp() = default;
+
+bool CVexadraApp::OnInit()
+{
+    // The game keeps nothing between runs: no settings file, no recent files.
+    SetAppName("vexadra");
+    SetAppDisplayName("Vexadra");
+    const StartupOptions options = ReadStartupOptions();
+    InstallCues();
+    auto* frame = new CMainFrame(options);
+    SetTopWindow(frame);
+    frame->ShowFullScreenSized();
+    return true;
+}
+
+void CVexadraApp::InstallCues()
+{
+    auto cues = std::make_unique<SdlCueBackend>();
+    // While a cue holds the game up, only paints go on: clicks and keys wait in the
+    // queue and are handled once the cue has ended.
+    cues->SetWaitIdle([] {
+        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
+            loop->YieldFor(wxEVT_CATEGORY_UI);
+    });
+    SetCueBackend(cues.get());
+    m_cues = std::move(cues);
+}
+
+int CVexadraApp::OnExit()
+{
+    SetCueBackend(nullptr);
+    m_cues.reset();
+    return wxApp::OnExit();
+}
+
+} // namespace vexadra

@@ -1,0 +1,17 @@
+#pragma once
+// Commands that the accelerator table claims but that do nothing in this game.
+
+#include <wx/defs.h>
+
+namespace vexadra {
+
+enum : int {
+    ID_EDIT_UNDO = wxID_HIGHEST + 1,
+    ID_EDIT_CUT,
+    ID_EDIT_COPY,
+    ID_EDIT_PASTE,
+    ID_NEXT_PANE,
+    ID_PREV_PANE,
+};
+
+} // namespace vexadra

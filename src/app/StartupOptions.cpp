@@ -1,0 +1,31 @@
+#include "app/StartupOptions.h"
+
+#include <charconv>
+#include <cstdlib>
+#include <ctime>
+
+namespace vexadra {
+
+std::optional<std::uint32_t> ParseSeed(std::string_view text)
+{
+    std::uint32_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+StartupOptions ReadStartupOptions()
+{
+    StartupOptions options;
+    options.seed = static_cast<std::uint32_t>(std::time(nullptr));
+    if (const char* text = std::getenv("VEXADRA_SEED"))
+        if (const auto seed = ParseSeed(text))
+            options.seed = *seed;
+    if (const char* path = std::getenv("VEXADRA_TRACE"))
+        options.tracePath = path;
+    return options;
+}
+
+} // namespace vexadra

@@ -1,0 +1,22 @@
+#pragma once
+// What the environment may tell the program at start-up (testing aids only).
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vexadra {
+
+struct StartupOptions {
+    std::uint32_t seed = 0;  // the deal's generator seed
+    std::string tracePath;   // where each full paint notes the client area (testing aid)
+};
+
+// VEXADRA_SEED, a decimal number, fixes the deals for testing; otherwise the time seeds
+// them. VEXADRA_TRACE names a file that each full paint appends its client area to.
+StartupOptions ReadStartupOptions();
+// A whole decimal number that fits 32 bits, nothing else.
+std::optional<std::uint32_t> ParseSeed(std::string_view text);
+
+} // namespace vexadra

@@ -1,0 +1,182 @@
+#include "ui/CVexadraView.h"
+
+#include <ctime>
+#include <fstream>
+
+#include <wx/dcclient.h>
+#include <wx/evtloop.h>
+#include <wx/msgdlg.h>
+#include <wx/toplevel.h>
+
+#include "app/AppTexts.h"
+#include "app/StartupOptions.h"
+#include "game/Keys.h"
+#include "scores/CScoresDlg.h"
+#include "ui/WxCanvas.h"
+
+namespace vexadra {
+
+namespace {
+// Counts a handler as running for as long as the scope lives.
+class BusyScope {
+public:
+    explicit BusyScope(int& counter) : m_counter(counter) { ++m_counter; }
+    ~BusyScope() { --m_counter; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    int& m_counter;
+};
+} // namespace
+
+wxBEGIN_EVENT_TABLE(CVexadraView, wxWindow)
+    EVT_PAINT(CVexadraView::OnPaint)
+    EVT_LEFT_DOWN(CVexadraView::OnLeftDown)
+    EVT_LEFT_DCLICK(CVexadraView::OnLeftDown)
+    EVT_LEFT_UP(CVexadraView::OnLeftUp)
+    EVT_KEY_DOWN(CVexadraView::OnKeyDown)
+wxEND_EVENT_TABLE()
+
+CVexadraView::CVexadraView(wxWindow* parent, const StartupOptions& options)
+    : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
+      m_tracePath(options.tracePath),
+      m_random(options.seed),
+      m_game(theScoresDlg, m_random),
+      m_painter(m_game)
+{
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    SetBackgroundColour(*wxWHITE);
+    m_canvas = std::make_unique<WxCanvas>(m_bufferDC);
+    m_painter.SetCanvas(m_canvas.get());
+    m_painter.SetPresenter([this] { Present(); });
+    m_game.SetScreen(&m_painter);
+    m_game.SetShowScores([this] { ShowScores(); });
+}
+
+CVexadraView::~CVexadraView()
+{
+    m_game.SetScreen(nullptr);
+    m_bufferDC.SelectObject(wxNullBitmap);
+}
+
+void CVexadraView::EnsureBuffer(const wxSize& size)
+{
+    const wxSize wanted(std::max(size.x, 1), std::max(size.y, 1));
+    if (m_buffer.IsOk() && m_buffer.GetSize() == wanted)
+        return;
+    m_bufferDC.SelectObject(wxNullBitmap);
+    m_buffer.Create(wanted, 24);
+    m_bufferDC.SelectObject(m_buffer);
+}
+
+bool CVexadraView::PaintGame()
+{
+    const wxSize size = GetClientSize();
+    EnsureBuffer(size);
+    if (m_painter.OnDraw(Size{size.x, size.y}, std::time(nullptr)) == ScreenPainter::PaintResult::TooSmall) {
+        m_bAborting = true;
+        CallAfter(&CVexadraView::AbortTooSmall);
+        return false;
+    }
+    if (wxTopLevelWindow* frame = wxDynamicCast(wxGetTopLevelParent(this), wxTopLevelWindow))
+        frame->SetTitle(wxString::FromUTF8(std::string(kAppName) + " - " + m_painter.Title()));
+    TracePaint();
+    return true;
+}
+
+void CVexadraView::TracePaint()
+{
+    if (m_tracePath.empty())
+        return;
+    const wxPoint origin = ClientToScreen(wxPoint(0, 0));
+    const wxSize size = GetClientSize();
+    std::ofstream(m_tracePath, std::ios::app) << "paint client=" << origin.x << ',' << origin.y << ',' << size.x
+                                              << ',' << size.y << '\n';
+}
+
+void CVexadraView::OnPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(this);
+    if (m_bAborting)
+        return;
+    if (m_nBusy == 0 && !m_bPresentPending && !PaintGame())
+        return;
+    m_bPresentPending = false;
+    if (m_buffer.IsOk())
+        dc.Blit(0, 0, m_buffer.GetWidth(), m_buffer.GetHeight(), &m_bufferDC, 0, 0);
+}
+
+void CVexadraView::Present()
+{
+    m_bPresentPending = true;
+    Refresh(false);
+    Update();
+}
+
+void CVexadraView::AbortTooSmall()
+{
+    wxMessageBox(wxString::FromUTF8(kTooSmallMessage), wxString::FromUTF8(kAppName), wxOK, this);
+    if (wxWindow* frame = wxGetTopLevelParent(this))
+        frame->Destroy();
+}
+
+void CVexadraView::ShowScores() { theScoresDlg.DoModal(this); }
+
+void CVexadraView::OnLeftDown(wxMouseEvent& event)
+{
+    SetFocus();
+    if (m_bAborting || !m_game.State().m_bDealt)
+        return;
+    BusyScope busy(m_nBusy);
+    m_game.OnLButtonDown(Point{event.GetX(), event.GetY()});
+}
+
+void CVexadraView::OnLeftUp(wxMouseEvent& event)
+{
+    if (m_bAborting || !m_game.State().m_bDealt)
+        return;
+    {
+        BusyScope busy(m_nBusy);
+        m_game.OnLButtonUp(Point{event.GetX(), event.GetY()});
+    }
+    Present();
+}
+
+void CVexadraView::OnKeyDown(wxKeyEvent& event)
+{
+    const int key = GameKeyFor(event.GetKeyCode(), event.GetModifiers());
+    if (key == 0 || m_bAborting || !m_game.State().m_bDealt) {
+        event.Skip();
+        return;
+    }
+    {
+        BusyScope busy(m_nBusy);
+        m_game.OnKeyDown(key);
+    }
+    Present();
+}
+
+int GameKeyFor(int wxKeyCode, int modifiers)
+{
+    // Alt combinations are the menus' and Alt+F4's.
+    if ((modifiers & (wxMOD_ALT | wxMOD_META)) != 0)
+        return 0;
+    switch (wxKeyCode) {
+    case WXK_F1:
+        return VK_F1;
+    case WXK_F2:
+        return VK_F2;
+    case WXK_END:
+    case WXK_NUMPAD_END:
+        return VK_END;
+    case WXK_INSERT:
+    case WXK_NUMPAD_INSERT:
+        // Ctrl+Insert and Shift+Insert belong to the accelerator table.
+        return modifiers == wxMOD_NONE ? VK_INSERT : 0;
+    default:
+        return 0;
+    }
+}
+
+} // namespace vexadra

@@ -1,0 +1,244 @@
+#include "ui/ScreenPainter.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "ui/TextLayout.h"
+
+namespace vexadra {
+
+namespace {
+
+constexpr ColorRef kWhite = RGB(255, 255, 255);
+constexpr ColorRef kPaper = RGB(255, 255, 192);
+constexpr ColorRef kTextBlack = RGB(0, 0, 0);
+constexpr ColorRef kScoreColor = RGB(192, 0, 0);
+constexpr ColorRef kMovesColor = RGB(0, 192, 0);
+constexpr ColorRef kGameRoundColor = RGB(0, 0, 192);
+constexpr int kBoxPenWidth = 2;
+
+// "Arial Bold" is Arial at bold weight; the number face has only its regular weight.
+FontSpec BoldArial(int height) { return FontSpec{"Arial", height, true}; }
+FontSpec NumberFace(int height) { return FontSpec{"Microsoft Sans Serif", height, false}; }
+
+} // namespace
+
+ScreenPainter::ScreenPainter(VexadraGame& game)
+    : m_game(game), m_strText(BuildInstructionTexts()), m_strInstructions(ComposeInstructionsPage(m_strText[0]))
+{
+}
+
+void ScreenPainter::SetCanvas(Canvas* canvas) { m_canvas = canvas; }
+
+void ScreenPainter::SetPresenter(std::function<void()> present) { m_present = std::move(present); }
+
+ScreenPainter::PaintResult ScreenPainter::OnDraw(Size client, std::time_t now)
+{
+    GameState& s = m_game.State();
+    const Canvas& canvas = *m_canvas;
+    ResolveBlackReference(s, [&canvas](ColorRef c) { return canvas.NearestColor(c); });
+
+    TitleTexts titles = BuildTitleTexts(now);
+    m_strDateTime = std::move(titles.m_strDateTime);
+    m_strTitle = std::move(titles.m_strTitle);
+    m_strBanner = std::move(titles.m_strBanner);
+
+    if (!s.m_bDealt) {
+        if (IsClientTooSmall(client.cx, client.cy))
+            return PaintResult::TooSmall;
+        LayOut(client);
+        ResolveGameColors(s, [&canvas](ColorRef c) { return canvas.NearestColor(c); });
+        m_game.DealRound();
+        s.m_bDealt = true;
+    } else {
+        // A new size is laid out afresh rather than ending the run; the window never
+        // lets itself shrink below the minimum, and a smaller area keeps the minimum layout.
+        const Size laidOut{std::max(client.cx, kMinClientWidth), std::max(client.cy, kMinClientHeight)};
+        if (!m_bLaidOut || laidOut != Size{m_geometry.m_rcClient.right, m_geometry.m_rcClient.bottom})
+            LayOut(laidOut);
+    }
+
+    if (s.m_bInstructions) {
+        DrawInstructionsPage();
+        return PaintResult::Drawn;
+    }
+    ClearClient();
+    FillSquares();
+    DrawArrow(s.m_nSide);
+    DrawScoreBox(0);
+    DrawScoreBox(1);
+    DrawMovesBox(0);
+    DrawMovesBox(1);
+    DrawGameRoundBox();
+    DrawHelpLines();
+    DrawHint();
+    if (s.m_bNumbers)
+        DrawNumbers();
+    return PaintResult::Drawn;
+}
+
+void ScreenPainter::LayOut(Size client)
+{
+    GameState& s = m_game.State();
+    m_geometry = ComputeGeometry(client.cx, client.cy);
+    s.m_rcClient = m_geometry.m_rcClient;
+    s.m_rcDealClient = m_geometry.m_rcClient;
+    std::copy(std::begin(m_geometry.m_rcSquare), std::end(m_geometry.m_rcSquare), s.m_rcSquare);
+
+    const int uy = m_geometry.m_nUnitY;
+    m_fontNumber = NumberFace((7 * uy) / 4);
+    FitInstructionsFont();
+    m_fontLabel = BoldArial(2 * uy);
+    m_bLaidOut = true;
+}
+
+Rect ScreenPainter::InsetByCharW() const
+{
+    const Size w = m_canvas->TextExtent("W");
+    const Rect& c = m_geometry.m_rcClient;
+    return Rect{c.left + w.cx, c.top + w.cy, c.right - w.cx, c.bottom - w.cy};
+}
+
+void ScreenPainter::FitInstructionsFont()
+{
+    m_nInstrFontHeight = (12 * m_geometry.m_nUnitY) / 4;
+    m_fontText = BoldArial(m_nInstrFontHeight);
+    m_canvas->SelectFont(m_fontText);
+    // The page is fitted into the inset of the starting font; the final, smaller font
+    // has a smaller "W" and so a wider page, which can only take fewer lines.
+    const Rect fit = InsetByCharW();
+    while (MeasureWrapped(*m_canvas, m_strInstructions, fit.Width()) > fit.Height() &&
+           m_nInstrFontHeight - 2 >= kMinInstrFontHeight) {
+        m_nInstrFontHeight -= 2;
+        m_fontText = BoldArial(m_nInstrFontHeight);
+        m_canvas->SelectFont(m_fontText);
+    }
+    m_rcInstructions = InsetByCharW();
+}
+
+void ScreenPainter::FillSquare(int n, const Brush& brush)
+{
+    if (!CanDraw())
+        return;
+    m_canvas->FillRect(m_geometry.m_rcSquare[n], brush.color);
+}
+
+void ScreenPainter::FillSquares()
+{
+    if (!CanDraw())
+        return;
+    const GameState& s = m_game.State();
+    for (int n = 0; n < kSquares; ++n)
+        m_canvas->FillRect(m_geometry.m_rcSquare[n], s.ShownColorOf(n));
+}
+
+void ScreenPainter::ClearClient()
+{
+    if (!CanDraw())
+        return;
+    m_canvas->FillRect(m_geometry.m_rcClient, kWhite);
+}
+
+void ScreenPainter::DrawSquareNumber(int n, int number)
+{
+    if (!CanDraw())
+        return;
+    if (number <= 0)
+        return;
+    m_canvas->SelectFont(m_fontNumber);
+    DrawCentered(*m_canvas, FormatNumber(number), m_geometry.m_rcSquare[n], kTextBlack);
+}
+
+void ScreenPainter::DrawArrow(int side)
+{
+    if (!CanDraw())
+        return;
+    const int shown = side != 0 ? 1 : 0;
+    m_canvas->Polygon(m_geometry.m_ptArrow[shown], 4, m_game.State().m_brBlack.color);
+    m_canvas->FillRect(m_geometry.m_rcArrow[OtherSide(shown)], kWhite);
+}
+
+void ScreenPainter::DrawValueBox(const Rect& box, const std::string& value, ColorRef color)
+{
+    m_canvas->Rectangle(box, kBoxPenWidth, kWhite);
+    m_canvas->SelectFont(m_fontText);
+    DrawCentered(*m_canvas, value, box, color);
+}
+
+void ScreenPainter::DrawLabels(const char* label, const Rect (&rects)[kSides], ColorRef color)
+{
+    m_canvas->SelectFont(m_fontLabel);
+    for (const Rect& rect : rects)
+        DrawCentered(*m_canvas, label, rect, color);
+}
+
+void ScreenPainter::DrawScoreBox(int side)
+{
+    if (!CanDraw())
+        return;
+    DrawValueBox(m_geometry.m_rcScore[side], FormatNumber(m_game.State().m_nScore[side]), kScoreColor);
+    DrawLabels(kScoreLabel, m_geometry.m_rcScoreLabel, kScoreColor);
+}
+
+void ScreenPainter::DrawMovesBox(int side)
+{
+    if (!CanDraw())
+        return;
+    DrawValueBox(m_geometry.m_rcMoves[side], FormatNumber(m_game.State().m_nMovesLeft[side]), kMovesColor);
+    DrawLabels(kMovesLabel, m_geometry.m_rcMovesLabel, kMovesColor);
+}
+
+void ScreenPainter::DrawGameRoundBox()
+{
+    if (!CanDraw())
+        return;
+    const std::string text = FormatNumber(m_game.GameNumber()) + "/" + FormatNumber(m_game.State().m_nRound);
+    DrawValueBox(m_geometry.m_rcGameRound, text, kGameRoundColor);
+    m_canvas->SelectFont(m_fontLabel);
+    DrawCentered(*m_canvas, kGameRoundLabel, m_geometry.m_rcGameRoundLabel, kGameRoundColor);
+}
+
+void ScreenPainter::DrawHelpLines()
+{
+    if (!CanDraw())
+        return;
+    m_canvas->FillRect(m_geometry.m_rcHelp, kWhite);
+    m_canvas->SelectFont(m_fontText);
+    const bool offerEnd = !m_game.State().m_bInstructions && m_game.EndGameAllowed();
+    DrawWrapped(*m_canvas, offerEnd ? kHelpLinesWithEnd : kHelpLines, m_geometry.m_rcHelp, kGameRoundColor);
+}
+
+void ScreenPainter::DrawHint()
+{
+    if (!CanDraw())
+        return;
+    m_canvas->FillRect(m_geometry.m_rcHint, kWhite);
+    m_canvas->SelectFont(m_fontNumber);
+    DrawLeftCentered(*m_canvas, kHintText, m_geometry.m_rcHint, kTextBlack);
+}
+
+void ScreenPainter::DrawNumbers()
+{
+    if (!CanDraw())
+        return;
+    const GameState& s = m_game.State();
+    for (int n = 0; n < kSquares; ++n)
+        DrawSquareNumber(n, ColorNumber(s, s.ShownColorOf(n)));
+}
+
+void ScreenPainter::DrawInstructionsPage()
+{
+    if (!CanDraw())
+        return;
+    m_canvas->FillRect(m_geometry.m_rcClient, kPaper);
+    m_canvas->SelectFont(m_fontText);
+    DrawWrapped(*m_canvas, m_strInstructions, m_rcInstructions, kTextBlack);
+}
+
+void ScreenPainter::Present()
+{
+    if (m_present)
+        m_present();
+}
+
+} // namespace vexadra

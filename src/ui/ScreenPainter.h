@@ -1,0 +1,88 @@
+#pragma once
+// Paints the game screen from the game's state onto a Canvas: the whole screen at a
+// paint, single elements when the game asks. It keeps the layout and the fonts, never
+// any game state.
+
+#include <array>
+#include <ctime>
+#include <functional>
+#include <string>
+
+#include "game/GameScreen.h"
+#include "game/VexadraGame.h"
+#include "ui/Canvas.h"
+#include "ui/Geometry.h"
+#include "ui/Texts.h"
+
+namespace vexadra {
+
+// The smallest instructions font the fitting goes down to.
+constexpr int kMinInstrFontHeight = 6;
+
+class ScreenPainter final : public GameScreen {
+public:
+    explicit ScreenPainter(VexadraGame& game);
+
+    // Where everything is drawn: the window's off-screen image. Must be set before drawing.
+    void SetCanvas(Canvas* canvas);
+    // What Present() calls: brings the off-screen image onto the screen now.
+    void SetPresenter(std::function<void()> present);
+
+    enum class PaintResult { Drawn, TooSmall };
+    // A full paint into the canvas (a canvas must be set). Only a first paint finds the client area too small;
+    // later ones lay the screen out again for a new size, keeping the game as it is.
+    PaintResult OnDraw(Size client, std::time_t now);
+
+    const std::string& Title() const { return m_strTitle; }
+    const std::string& Banner() const { return m_strBanner; }
+    const ScreenGeometry& Geometry() const { return m_geometry; }
+    const Rect& InstructionsRect() const { return m_rcInstructions; }
+    const std::string& InstructionsPage() const { return m_strInstructions; }
+    int InstructionsFontHeight() const { return m_nInstrFontHeight; }
+    const FontSpec& TextFont() const { return m_fontText; }
+    const FontSpec& LabelFont() const { return m_fontLabel; }
+    const FontSpec& NumberFont() const { return m_fontNumber; }
+
+    void FillSquare(int n, const Brush& brush) override;
+    void FillSquares() override;
+    void ClearClient() override;
+    void DrawSquareNumber(int n, int number) override;
+    void DrawArrow(int side) override;
+    void DrawScoreBox(int side) override;
+    void DrawMovesBox(int side) override;
+    void DrawGameRoundBox() override;
+    void DrawHelpLines() override;
+    void DrawHint() override;
+    void DrawNumbers() override;
+    void DrawInstructionsPage() override;
+    void Present() override;
+
+private:
+    // The game may ask for an element before the first paint has laid the screen out.
+    bool CanDraw() const { return m_canvas != nullptr && m_bLaidOut; }
+    void LayOut(Size client);
+    void FitInstructionsFont();
+    Rect InsetByCharW() const;
+    void DrawValueBox(const Rect& box, const std::string& value, ColorRef color);
+    void DrawLabels(const char* label, const Rect (&rects)[kSides], ColorRef color);
+
+    VexadraGame& m_game;
+    Canvas* m_canvas = nullptr;
+    std::function<void()> m_present;
+
+    bool m_bLaidOut = false;
+    ScreenGeometry m_geometry;
+    Rect m_rcInstructions;
+    int m_nInstrFontHeight = 0;
+    FontSpec m_fontText;
+    FontSpec m_fontLabel;
+    FontSpec m_fontNumber;
+
+    std::array<std::string, kTextSlots> m_strText;
+    std::string m_strInstructions;
+    std::string m_strTitle;
+    std::string m_strBanner;
+    std::string m_strDateTime;
+};
+
+} // namespace vexadra

@@ -1,0 +1,100 @@
+#include "ui/TextLayout.h"
+
+namespace vexadra {
+
+namespace {
+
+// The end of the word that starts at or after pos (leading spaces skipped).
+std::size_t NextWordEnd(std::string_view s, std::size_t pos)
+{
+    while (pos < s.size() && s[pos] == ' ')
+        ++pos;
+    while (pos < s.size() && s[pos] != ' ')
+        ++pos;
+    return pos;
+}
+
+std::size_t SkipSpaces(std::string_view s, std::size_t pos)
+{
+    while (pos < s.size() && s[pos] == ' ')
+        ++pos;
+    return pos;
+}
+
+void WrapParagraph(Canvas& canvas, std::string_view para, int width, std::vector<std::string>& lines)
+{
+    std::size_t start = 0;
+    do {
+        // The first word always takes the line, however wide it is: that is what keeps
+        // a long word from being cut or the loop from standing still.
+        std::size_t end = NextWordEnd(para, start);
+        for (;;) {
+            const std::size_t next = NextWordEnd(para, end);
+            if (next == end || canvas.TextExtent(para.substr(start, next - start)).cx > width)
+                break;
+            end = next;
+        }
+        lines.emplace_back(para.substr(start, end - start));
+        start = SkipSpaces(para, end);
+    } while (start < para.size());
+}
+
+void DrawClippedLine(Canvas& canvas, std::string_view text, const Rect& rect, ColorRef color, bool centred)
+{
+    const Size extent = canvas.TextExtent(text);
+    const int x = centred ? rect.left + (rect.Width() - extent.cx) / 2 : rect.left;
+    const int y = rect.top + (rect.Height() - extent.cy) / 2;
+    canvas.SetClip(rect);
+    canvas.DrawText(text, x, y, color);
+    canvas.ResetClip();
+}
+
+} // namespace
+
+std::vector<std::string> WrapLines(Canvas& canvas, std::string_view text, int width)
+{
+    std::vector<std::string> lines;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t feed = text.find('\n', pos);
+        const std::string_view para = text.substr(pos, feed == std::string_view::npos ? std::string_view::npos : feed - pos);
+        WrapParagraph(canvas, para, width, lines);
+        if (feed == std::string_view::npos)
+            break;
+        pos = feed + 1;
+    }
+    return lines;
+}
+
+int MeasureWrapped(Canvas& canvas, std::string_view text, int width)
+{
+    return static_cast<int>(WrapLines(canvas, text, width).size()) * canvas.LineHeight();
+}
+
+void DrawCentered(Canvas& canvas, std::string_view text, const Rect& rect, ColorRef color)
+{
+    DrawClippedLine(canvas, text, rect, color, true);
+}
+
+void DrawLeftCentered(Canvas& canvas, std::string_view text, const Rect& rect, ColorRef color)
+{
+    DrawClippedLine(canvas, text, rect, color, false);
+}
+
+void DrawWrapped(Canvas& canvas, std::string_view text, const Rect& rect, ColorRef color)
+{
+    const std::vector<std::string> lines = WrapLines(canvas, text, rect.Width());
+    const int lineHeight = canvas.LineHeight();
+    canvas.SetClip(rect);
+    int y = rect.top;
+    for (const std::string& line : lines) {
+        if (y >= rect.bottom)
+            break;
+        if (!line.empty())
+            canvas.DrawText(line, rect.left, y, color);
+        y += lineHeight;
+    }
+    canvas.ResetClip();
+}
+
+} // namespace vexadra

@@ -1,0 +1,83 @@
+#include "ui/Texts.h"
+
+#include "app/Version.h"
+
+namespace vexadra {
+
+namespace {
+
+// Joined with nothing between them; the two line feeds open the second paragraph.
+const char* const kInstructionPieces[] = {
+    "The game displays two boards of 16 colored squares. You have the left side and your opponent has the ",
+    "right side. A black arrow points to the active side, and that player must take a turn. Each player ",
+    "has two boxes showing the score and the number of moves left. When both players have no moves left ",
+    "the round ends and you'll hear a gong. The next round starts immediately after that unless you press ",
+    "the End key, which ends the game and displays a dialog box listing the scores of all games completed ",
+    "during the current session. When you exit this dialog box, Vexadra is all set to start a new game. ",
+    "\n\nThe object in Vexadra is to take away colors from your opponent. ",
+    "You do this by moving a color on your board to the same relative position that it occupies ",
+    "on your opponent's board. For example, if the opponent has yellow in the third square ",
+    "of his top row and your yellow is in the second square of your top row, you can move it to the ",
+    "third square of your top row. Now your yellow is in the same relative position as his and you take it ",
+    "away from him. The empty square will turn black. ",
+    "You move colors by the click and drag method. You can move by one square, straight or diagonally, ",
+    "or you can jump over one or two black squares as long as they lie along a straight or a diagonal. ",
+    "You cannot move to or from a black square. You must stay within your board. ",
+    "If you violate any of these rules, you'll hear a brrr sound and you'll have to try again. ",
+    "When you make a move, you may take away two colors from the other player and increase your score by ",
+    "16 points, or you may take away one color and gain 8 points, or you may take nothing away from your ",
+    "opponent in which case you lose one point. If you have trouble distinguishing colors, press the Insert ",
+    "key. A number will be assigned to each color to help you.",
+};
+
+} // namespace
+
+std::array<std::string, kTextSlots> BuildInstructionTexts()
+{
+    std::array<std::string, kTextSlots> texts;
+    for (const char* piece : kInstructionPieces)
+        texts[0] += piece;
+    return texts;
+}
+
+std::string ComposeInstructionsPage(std::string_view instructionsText)
+{
+    std::string page = "Instructions for VEXADRA. \n\n";
+    page += instructionsText;
+    page += "\n\nPress the End key to get back to the game";
+    page += "\nPress the Ctrl and P keys to print these instructions. \nPress the Alt and F4 keys to exit. ";
+    return page;
+}
+
+const char* const kHelpLinesWithEnd =
+    "Press End to end this game and view scores."
+    "\nPress F1 to view the instructions.\nPress Ctrl and P to print the instructions."
+    "\nPress F2 to view the scores.\nPress Alt and F4 to exit. ";
+// The F2 line differs from the one above by the space before its line feed.
+const char* const kHelpLines =
+    "Press F1 to view the instructions.\nPress Ctrl and P to print the instructions."
+    "\nPress F2 to view the scores. \nPress Alt and F4 to exit. ";
+const char* const kHintText = "Press Insert to number each color";
+const char* const kScoreLabel = "Score";
+const char* const kMovesLabel = "Moves Left";
+const char* const kGameRoundLabel = "Game/Round";
+const char* const kMakerNotice = "Made by Larchfield Pocket Games, 2008 -- ";
+
+std::string FormatNumber(int value) { return std::to_string(value); }
+
+TitleTexts BuildTitleTexts(std::time_t now)
+{
+    TitleTexts t;
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buffer[32];
+    // Spelt out rather than "%c", whose form follows the locale.
+    const std::size_t length = std::strftime(buffer, sizeof buffer, "%m/%d/%y %H:%M:%S", &local);
+    t.m_strDateTime.assign(buffer, length);
+    const std::string version = " -- Version " + g_strVersion;
+    t.m_strTitle = kMakerNotice + t.m_strDateTime + version;
+    t.m_strBanner = "Vexadra - " + t.m_strTitle;
+    return t;
+}
+
+} // namespace vexadra

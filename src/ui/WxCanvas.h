@@ -1,0 +1,52 @@
+#pragma once
+// The Canvas over a wxWidgets drawing context: the window's off-screen image, or a
+// printer's page.
+
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <wx/dc.h>
+#include <wx/font.h>
+
+#include "ui/Canvas.h"
+
+namespace vexadra {
+
+class WxCanvas final : public Canvas {
+public:
+    // depth 0 asks the display for its colour depth when a colour is first resolved;
+    // any other value stands for the display's (tests pin it).
+    explicit WxCanvas(wxDC& dc, int displayDepth = 0);
+
+    // The context to draw on; the selected font carries over. The canvas does not own it.
+    void SetDC(wxDC& dc);
+    wxDC& DC() const { return *m_dc; }
+    void SetDisplayDepth(int depth) { m_depth = depth; }
+    // How many fonts have been made so far: each FontSpec is made once.
+    std::size_t CachedFontCount() const { return m_fonts.size(); }
+
+    ColorRef NearestColor(ColorRef wanted) const override;
+    void FillRect(const Rect& rect, ColorRef color) override;
+    void Rectangle(const Rect& rect, int penWidth, ColorRef fill) override;
+    void Polygon(const Point* points, int count, ColorRef fill) override;
+    void SelectFont(const FontSpec& font) override;
+    Size TextExtent(std::string_view text) override;
+    int LineHeight() override;
+    void DrawText(std::string_view text, int x, int y, ColorRef color) override;
+    void SetClip(const Rect& rect) override;
+    void ResetClip() override;
+
+private:
+    const wxFont& FontFor(const FontSpec& spec);
+    const wxString& UsableFace(const std::string& face);
+
+    wxDC* m_dc;
+    mutable int m_depth;
+    std::deque<std::pair<FontSpec, wxFont>> m_fonts;  // a deque keeps m_selected valid as it grows
+    std::vector<std::pair<std::string, wxString>> m_faces;
+    const wxFont* m_selected = nullptr;
+};
+
+} // namespace vexadra

@@ -1,0 +1,219 @@
+"""Drives the real Vexadra program the way a player does: a real X server (Xvfb),
+real pointer drags and keys through xdotool, screenshots read back pixel by pixel,
+window titles read back, and the sounds captured by SDL's disk audio driver."""
+
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+import unittest
+
+PROGRAM = os.environ.get("VEXADRA_PROGRAM", "")
+IMPORT = "/usr/bin/import"  # ImageMagick's screen grabber
+
+
+def run(args, env=None, check=True, timeout=20):
+    return subprocess.run(args, env=env, check=check, timeout=timeout,
+                          stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+
+
+class Screen:
+    """An RGB image from a PPM (P6) grab."""
+
+    def __init__(self, data):
+        parts = data.split(b"\n", 3)
+        assert parts[0] == b"P6", parts[0]
+        self.width, self.height = map(int, parts[1].split())
+        self.pixels = parts[3]
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.pixels[i:i + 3])
+
+
+class XServer:
+    """A private Xvfb of the given size, with no window manager."""
+
+    def __init__(self, width, height):
+        read_fd, write_fd = os.pipe()
+        self.proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", f"{width}x{height}x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_fd,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as f:
+            number = f.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = f":{number}"
+
+    def env(self):
+        env = dict(os.environ)
+        env["DISPLAY"] = self.display
+        env.pop("WAYLAND_DISPLAY", None)
+        return env
+
+    def stop(self):
+        self.proc.terminate()
+        try:
+            self.proc.wait(5)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+
+
+class Game:
+    """One run of the program inside an XServer."""
+
+    def __init__(self, xserver, seed=1234, extra_env=None):
+        self.x = xserver
+        self.tmp = tempfile.mkdtemp(prefix="vexadra-gui-")
+        self.audio_file = os.path.join(self.tmp, "audio.raw")
+        self.trace_file = os.path.join(self.tmp, "trace.txt")
+        env = xserver.env()
+        env.update({
+            "VEXADRA_SEED": str(seed),
+            "VEXADRA_TRACE": self.trace_file,
+            "SDL_AUDIODRIVER": "disk",
+            "SDL_DISKAUDIOFILE": self.audio_file,
+            "ASAN_OPTIONS": "detect_leaks=0",
+        })
+        env.update(extra_env or {})
+        self.env = env
+        self.proc = subprocess.Popen([PROGRAM], env=env, stdout=subprocess.PIPE,
+                                     stderr=subprocess.PIPE, text=True)
+        self.window = None
+
+    # --- finding things -------------------------------------------------------------
+    def find_window(self, pattern, timeout=30):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if self.proc.poll() is not None:
+                raise AssertionError(f"program ended early with {self.proc.returncode}: "
+                                     f"{self.proc.stderr.read()}")
+            r = run(["xdotool", "search", "--onlyvisible", "--name", pattern],
+                    env=self.env, check=False)
+            ids = r.stdout.split()
+            if ids:
+                return ids[-1]
+            time.sleep(0.1)
+        raise AssertionError(f"no window named {pattern!r} within {timeout}s")
+
+    def wait_main_window(self):
+        self.window = self.find_window("^Vexadra - ")
+        self.wait_for(lambda: self.layout() is not None, "the first paint")
+        return self.window
+
+    def title(self, window=None):
+        return run(["xdotool", "getwindowname", window or self.window], env=self.env).stdout.rstrip("\n")
+
+    def window_geometry(self, window=None):
+        out = run(["xdotool", "getwindowgeometry", "--shell", window or self.window], env=self.env).stdout
+        values = dict(line.split("=", 1) for line in out.split())
+        return {k: int(v) for k, v in values.items() if k in ("X", "Y", "WIDTH", "HEIGHT")}
+
+    def trace(self):
+        try:
+            with open(self.trace_file) as f:
+                return f.read().splitlines()
+        except FileNotFoundError:
+            return []
+
+    def layout(self):
+        """The client area of the last full paint, in screen coordinates: (x, y, w, h)."""
+        for line in reversed(self.trace()):
+            m = re.match(r"paint client=(-?\d+),(-?\d+),(\d+),(\d+)", line)
+            if m:
+                return tuple(map(int, m.groups()))
+        return None
+
+    def wait_for(self, predicate, what, timeout=20):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if predicate():
+                return
+            time.sleep(0.05)
+        raise AssertionError(f"timed out waiting for {what}")
+
+    # --- looking -----------------------------------------------------------------
+    def screenshot(self, save_as=None):
+        data = subprocess.run([IMPORT, "-display", self.x.display, "-window", "root", "ppm:-"],
+                              check=True, stdout=subprocess.PIPE, timeout=30).stdout
+        if save_as:
+            subprocess.run(["/usr/bin/convert", "ppm:-", save_as], input=data, check=True, timeout=30)
+        return Screen(data)
+
+    # --- acting --------------------------------------------------------------------
+    def xdotool(self, *args):
+        run(["xdotool", *map(str, args)], env=self.env)
+
+    def drag(self, start, end):
+        (x1, y1), (x2, y2) = start, end
+        self.xdotool("mousemove", x1, y1)
+        time.sleep(0.05)
+        self.xdotool("mousedown", 1)
+        time.sleep(0.05)
+        self.xdotool("mousemove", x2, y2)
+        time.sleep(0.05)
+        self.xdotool("mouseup", 1)
+        time.sleep(0.05)
+
+    def key(self, *keys):
+        for k in keys:
+            self.xdotool("key", "--clearmodifiers", k)
+            time.sleep(0.1)
+
+    def settle(self, seconds=0.4):
+        time.sleep(seconds)
+
+    # --- ending --------------------------------------------------------------------
+    def wait_exit(self, timeout=20):
+        try:
+            return self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise AssertionError("the program did not end")
+
+    def close(self):
+        if self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+
+class GuiTestCase(unittest.TestCase):
+    """Each test gets its own X server of SCREEN size and one game in it."""
+
+    SCREEN = (1024, 768)
+    SEED = 1234
+
+    def setUp(self):
+        if not PROGRAM:
+            self.skipTest("VEXADRA_PROGRAM not set")
+        self.x = XServer(*self.SCREEN)
+        self.addCleanup(self.x.stop)
+        self.game = Game(self.x, seed=self.SEED)
+        self.addCleanup(self.game.close)
+
+    def artifact(self, name):
+        folder = os.environ.get("VEXADRA_ARTIFACTS", tempfile.gettempdir())
+        os.makedirs(folder, exist_ok=True)
+        return os.path.join(folder, name)
+
+
+def ocr(screen_png, crop=None, scale=3):
+    """The text a reader sees in (part of) a screenshot."""
+    args = ["/usr/bin/convert", screen_png]
+    if crop:
+        x, y, w, h = crop
+        args += ["-crop", f"{w}x{h}+{x}+{y}", "+repage"]
+    args += ["-resize", f"{scale * 100}%", "-colorspace", "Gray", "png:-"]
+    image = subprocess.run(args, check=True, stdout=subprocess.PIPE, timeout=30).stdout
+    return subprocess.run(["tesseract", "stdin", "stdout", "--psm", "6"], input=image,
+                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True,
+                          timeout=60).stdout.decode(errors="replace")

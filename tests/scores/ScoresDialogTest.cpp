@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <wx/app.h>
+#include <wx/bitmap.h>
+#include <wx/button.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/dialog.h>
+#include <wx/image.h>
+#include <wx/init.h>
+#include <wx/listbox.h>
+#include <wx/stattext.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include "scores/CScoresDlg.h"
+
+using namespace vexadra;
+
+namespace {
+
+struct ShownMessage {
+    wxString message;
+    wxString caption;
+    long style;
+    wxWindow* parent;
+    bool parentOpen;
+    std::vector<wxString> listWhileShown;
+};
+
+std::vector<wxString> ListLines(wxDialog* dialog)
+{
+    auto* list = wxDynamicCast(dialog->FindWindow(IDC_SCORE_LIST), wxListBox);
+    std::vector<wxString> lines;
+    if (list)
+        for (unsigned i = 0; i < list->GetCount(); ++i)
+            lines.push_back(list->GetString(i));
+    return lines;
+}
+
+std::vector<wxString> Expected(const ScoreHistory& history)
+{
+    std::vector<wxString> lines;
+    for (const std::string& line : history.BuildListLines())
+        lines.push_back(wxString::FromUTF8(line));
+    return lines;
+}
+
+// Records the explanations instead of opening a real message box, which would wait for
+// a player.
+class RecordingScoresDlg : public CScoresDlg {
+public:
+    std::vector<ShownMessage> shown;
+
+protected:
+    int ShowMessage(const wxString& message, const wxString& caption, long style,
+                    wxWindow* parent) override
+    {
+        auto* dialog = wxDynamicCast(parent, wxDialog);
+        shown.push_back({message, caption, style, parent, dialog && dialog->IsModal(),
+                         dialog ? ListLines(dialog) : std::vector<wxString>{}});
+        return wxOK;
+    }
+};
+
+void Settle()
+{
+    for (int i = 0; i < 20; ++i) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(10);
+    }
+}
+
+wxDialog* OpenScoresDialog()
+{
+    for (wxWindow* window : wxTopLevelWindows)
+        if (auto* dialog = wxDynamicCast(window, wxDialog);
+            dialog && dialog->GetId() == IDD_SCORES && dialog->IsModal())
+            return dialog;
+    return nullptr;
+}
+
+// Runs DoModal and calls whileOpen from inside its modal loop once the window is up.
+// A dialog still open two seconds later is a failure and is closed, so no test hangs.
+int RunModal(CScoresDlg& scores, const std::function<void(wxDialog*)>& whileOpen)
+{
+    wxTimer start;
+    start.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        wxDialog* dialog = OpenScoresDialog();
+        ASSERT_NE(dialog, nullptr);
+        Settle();
+        whileOpen(dialog);
+    });
+    wxTimer watchdog;
+    watchdog.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        if (wxDialog* dialog = OpenScoresDialog()) {
+            ADD_FAILURE() << "the scores dialog did not close";
+            dialog->EndModal(-1);
+        }
+    });
+    start.StartOnce(200);
+    watchdog.StartOnce(2500);
+    return scores.DoModal(nullptr);
+}
+
+void ClickOn(wxWindow* control)
+{
+    wxUIActionSimulator sim;
+    sim.MouseMove(control->GetScreenRect().GetPosition() + control->GetSize() / 2);
+    Settle();
+    sim.MouseClick();
+    Settle();
+}
+
+void Press(int key)
+{
+    wxUIActionSimulator sim;
+    sim.Char(key);
+    Settle();
+}
+
+// Saves what the screen shows when VEXADRA_SCORES_SCREENSHOT names a file.
+void Screenshot(wxDialog* dialog)
+{
+    const char* path = std::getenv("VEXADRA_SCORES_SCREENSHOT");
+    if (!path)
+        return;
+    wxScreenDC screen;
+    const wxRect rect = dialog->GetScreenRect();
+    wxBitmap bitmap(rect.width, rect.height);
+    wxMemoryDC memory(bitmap);
+    memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+    memory.SelectObject(wxNullBitmap);
+    bitmap.SaveFile(path, wxBITMAP_TYPE_PNG);
+}
+
+class ScoresDialog : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        scores.RecordGame(20, 5, 4);
+        scores.RecordGame(-3, 12, 2);
+        scores.RecordGame(7, 7, 11);
+    }
+
+    RecordingScoresDlg scores;
+};
+
+TEST_F(ScoresDialog, WindowCarriesTheTitleHeadingButtonsAndTheListOfTheHistory)
+{
+    wxDialog* dialog = scores.BuildWindow(nullptr);
+
+    EXPECT_EQ(dialog->GetTitle(),
+              "Vexadra - Scores From Completed Games. Most Recent Game is at the Top of the List");
+    EXPECT_TRUE(dialog->HasFlag(wxCAPTION));
+    EXPECT_FALSE(dialog->HasFlag(wxCLOSE_BOX));
+    EXPECT_FALSE(dialog->HasFlag(wxSYSTEM_MENU));
+
+    auto* list = wxDynamicCast(dialog->FindWindow(IDC_SCORE_LIST), wxListBox);
+    auto* left = wxDynamicCast(dialog->FindWindow(IDC_LEFT_SUM), wxButton);
+    auto* right = wxDynamicCast(dialog->FindWindow(IDC_RIGHT_SUM), wxButton);
+    auto* exit = wxDynamicCast(dialog->FindWindow(wxID_OK), wxButton);
+    ASSERT_TRUE(list && left && right && exit);
+    EXPECT_EQ(left->GetLabel(), "Left Sum");
+    EXPECT_EQ(right->GetLabel(), "Right Sum");
+    EXPECT_EQ(exit->GetLabel(), "Exit");
+    EXPECT_EQ(dialog->GetDefaultItem(), exit);
+
+    wxStaticText* heading = nullptr;
+    for (wxWindow* child : dialog->GetChildren())
+        if (auto* text = wxDynamicCast(child, wxStaticText))
+            heading = text;
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->GetLabel(), " Game#    Left Side   Right Side    #Rounds");
+
+    EXPECT_EQ(ListLines(dialog), Expected(scores));
+    EXPECT_TRUE(list->GetFont().IsFixedWidth());
+    EXPECT_TRUE(list->HasFlag(wxLB_ALWAYS_SB));
+
+    // Tab reaches Exit and Left Sum only.
+    EXPECT_TRUE(exit->CanAcceptFocusFromKeyboard());
+    EXPECT_TRUE(left->CanAcceptFocusFromKeyboard());
+    EXPECT_FALSE(right->CanAcceptFocusFromKeyboard());
+    EXPECT_FALSE(list->CanAcceptFocusFromKeyboard());
+
+    // Heading and sum buttons in a row above the list, Exit centred below it, and a
+    // whole list line fits the list without scrolling sideways.
+    const wxRect listRect = list->GetRect();
+    for (wxWindow* above : {static_cast<wxWindow*>(heading), static_cast<wxWindow*>(left),
+                            static_cast<wxWindow*>(right)})
+        EXPECT_LE(above->GetRect().GetBottom(), listRect.GetTop());
+    EXPECT_LT(heading->GetRect().GetRight(), left->GetRect().GetLeft());
+    EXPECT_LT(left->GetRect().GetRight(), right->GetRect().GetLeft());
+    EXPECT_GE(exit->GetRect().GetTop(), listRect.GetBottom());
+    EXPECT_LE(exit->GetRect().GetBottom(), dialog->GetClientSize().y);
+    EXPECT_NEAR(exit->GetRect().GetLeft() + exit->GetRect().width / 2,
+                dialog->GetClientSize().x / 2, 4);
+    EXPECT_LE(list->GetTextExtent(wxString(' ', 64)).x, list->GetClientSize().x);
+
+    dialog->Destroy();
+}
+
+TEST_F(ScoresDialog, ListIsFilledAfreshFromTheHistoryEachTimeItIsShown)
+{
+    std::vector<wxString> firstShowing;
+    RunModal(scores, [&](wxDialog* dialog) {
+        firstShowing = ListLines(dialog);
+        dialog->EndModal(wxID_OK);
+    });
+    EXPECT_EQ(firstShowing, Expected(scores));
+
+    scores.RecordGame(-1, 30, 5);
+    std::vector<wxString> secondShowing;
+    RunModal(scores, [&](wxDialog* dialog) {
+        secondShowing = ListLines(dialog);
+        dialog->EndModal(wxID_OK);
+    });
+    ASSERT_EQ(secondShowing.size(), 5u);
+    EXPECT_EQ(secondShowing, Expected(scores));
+    EXPECT_EQ(OpenScoresDialog(), nullptr);
+}
+
+TEST_F(ScoresDialog, SumButtonsExplainTheSumsOverTheStillOpenDialog)
+{
+    wxDialog* shownOver = nullptr;
+    RunModal(scores, [&](wxDialog* dialog) {
+        shownOver = dialog;
+        Screenshot(dialog);
+        ClickOn(dialog->FindWindow(IDC_LEFT_SUM));
+        ClickOn(dialog->FindWindow(IDC_RIGHT_SUM));
+        ClickOn(dialog->FindWindow(IDC_LEFT_SUM));
+        EXPECT_TRUE(dialog->IsModal());
+        EXPECT_EQ(ListLines(dialog), Expected(scores));
+        dialog->EndModal(wxID_OK);
+    });
+
+    ASSERT_EQ(scores.shown.size(), 3u);
+    const wxString left = "For any line, this is the sum of all the Left Side scores beginning "
+                          "with this line and ending with the last or bottom line of the list.";
+    const wxString right = "For any line, this is the sum of all the Right Side scores beginning "
+                           "with this line and ending with the last or bottom line of the list.";
+    EXPECT_EQ(scores.shown[0].message, left);
+    EXPECT_EQ(scores.shown[1].message, right);
+    EXPECT_EQ(scores.shown[2].message, left);
+    for (const ShownMessage& shown : scores.shown) {
+        EXPECT_EQ(shown.caption, "Vexadra");
+        EXPECT_EQ(shown.style, wxOK | wxICON_WARNING);
+        EXPECT_EQ(shown.parent, shownOver);
+        EXPECT_TRUE(shown.parentOpen);
+        EXPECT_EQ(shown.listWhileShown, Expected(scores));
+    }
+}
+
+TEST_F(ScoresDialog, OpensWithTheFocusOnExitAndEscapeOrEnterClosesIt)
+{
+    for (int key : {WXK_ESCAPE, WXK_RETURN}) {
+        bool focusOnExit = false;
+        bool closedByKey = false;
+        RunModal(scores, [&](wxDialog* dialog) {
+            focusOnExit = wxWindow::FindFocus() == dialog->FindWindow(wxID_OK);
+            Press(key);
+            closedByKey = !dialog->IsModal();
+        });
+        EXPECT_TRUE(focusOnExit) << "key " << key;
+        EXPECT_TRUE(closedByKey) << "key " << key;
+        EXPECT_EQ(OpenScoresDialog(), nullptr);
+    }
+}
+
+TEST_F(ScoresDialog, ALineOfTheListCannotBeSelected)
+{
+    RunModal(scores, [&](wxDialog* dialog) {
+        auto* list = wxDynamicCast(dialog->FindWindow(IDC_SCORE_LIST), wxListBox);
+        ClickOn(list);
+        EXPECT_EQ(list->GetSelection(), wxNOT_FOUND);
+        EXPECT_EQ(ListLines(dialog), Expected(scores));
+        dialog->EndModal(wxID_OK);
+    });
+}
+
+} // namespace
+
+class ScoresDialogTestApp : public wxApp {
+public:
+    bool OnInit() override
+    {
+        wxInitAllImageHandlers();
+        return true;
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new ScoresDialogTestApp);
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
+        return 1;
+    const int result = RUN_ALL_TESTS();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return result;
+}

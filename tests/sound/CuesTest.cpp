@@ -1,0 +1,184 @@
+#include "sound/Cues.h"
+
+#include "WavFile.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace vexadra {
+namespace {
+
+using test::ParseWav;
+using test::WavFile;
+
+WavFile Parsed(int nID)
+{
+    const SoundImage image = FindSound(nID);
+    const auto wav = ParseWav({image.data, image.size});
+    if (!wav)
+        ADD_FAILURE() << "sound " << nID << " is not a well-formed RIFF WAVE image";
+    return wav.value_or(WavFile{});
+}
+
+double Rms(const std::vector<double>& s, double fromFraction, double toFraction)
+{
+    const auto from = static_cast<std::size_t>(fromFraction * s.size());
+    const auto to = static_cast<std::size_t>(toFraction * s.size());
+    double sum = 0.0;
+    for (std::size_t i = from; i < to; ++i)
+        sum += s[i] * s[i];
+    return to > from ? std::sqrt(sum / (to - from)) : 0.0;
+}
+
+// The strongest normalized autocorrelation over the periods of 40 to 200 Hz.
+double LowPitchPeriodicity(const std::vector<double>& s, unsigned rate)
+{
+    double best = 0.0;
+    for (std::size_t lag = rate / 200; lag <= rate / 40; ++lag) {
+        double cross = 0.0, a = 0.0, b = 0.0;
+        for (std::size_t i = 0; i + lag < s.size(); ++i) {
+            cross += s[i] * s[i + lag];
+            a += s[i] * s[i];
+            b += s[i + lag] * s[i + lag];
+        }
+        best = std::max(best, cross / std::sqrt(a * b));
+    }
+    return best;
+}
+
+// Zero crossings per second, a rough measure of the dominant pitch.
+double CrossingRate(const std::vector<double>& s, unsigned rate)
+{
+    int crossings = 0;
+    for (std::size_t i = 1; i < s.size(); ++i)
+        crossings += (s[i - 1] < 0.0) != (s[i] < 0.0);
+    return crossings * static_cast<double>(rate) / static_cast<double>(s.size());
+}
+
+struct Expected {
+    int nID;
+    unsigned rate;
+    unsigned bits;
+    std::size_t dataBytes;
+};
+
+class CueImage : public testing::TestWithParam<Expected> {};
+
+TEST_P(CueImage, IsAWellFormedPcmImageOfTheStatedFormatAndLength)
+{
+    const Expected e = GetParam();
+    const WavFile wav = Parsed(e.nID);
+    EXPECT_EQ(wav.formatTag, 1u);
+    EXPECT_EQ(wav.channels, 1u);
+    EXPECT_EQ(wav.rate, e.rate);
+    EXPECT_EQ(wav.bits, e.bits);
+    EXPECT_EQ(wav.blockAlign, e.bits / 8);
+    EXPECT_EQ(wav.byteRate, e.rate * e.bits / 8);
+    EXPECT_EQ(wav.data.size(), e.dataBytes);
+    EXPECT_NE(std::find(wav.chunkIds.begin(), wav.chunkIds.end(), "LIST"), wav.chunkIds.end());
+    EXPECT_FALSE(wav.infoName.empty());
+}
+
+TEST_P(CueImage, IsAudibleWithoutClippingOrClicks)
+{
+    const Expected e = GetParam();
+    const std::vector<double> s = Parsed(e.nID).Samples();
+    ASSERT_FALSE(s.empty());
+    double peak = 0.0;
+    for (double v : s)
+        peak = std::max(peak, std::abs(v));
+    EXPECT_GT(Rms(s, 0.0, 0.25), 0.1);
+    EXPECT_LT(peak, 0.98);
+    // It starts and stops at rest rather than with a step.
+    EXPECT_LT(std::abs(s.front()), 0.02);
+    EXPECT_LT(std::abs(s.back()), 0.02);
+}
+
+INSTANTIATE_TEST_SUITE_P(Sounds, CueImage,
+                         testing::Values(Expected{IDR_SOUND_BRRR, 22050, 16, 11026},
+                                         Expected{IDR_SOUND_TAKE, 22050, 8, 13504},
+                                         Expected{IDR_SOUND_GONG, 44100, 16, 167124}),
+                         [](const auto& info) { return "Sound" + std::to_string(info.param.nID); });
+
+TEST(CueCharacter, TheBuzzIsALowSteadyPitch)
+{
+    const WavFile wav = Parsed(IDR_SOUND_BRRR);
+    const std::vector<double> s = wav.Samples();
+    EXPECT_GT(LowPitchPeriodicity(s, wav.rate), 0.7);
+    // It holds its strength to near the end instead of dying away.
+    EXPECT_GT(Rms(s, 0.6, 0.8), 0.5 * Rms(s, 0.1, 0.3));
+}
+
+TEST(CueCharacter, TheChimeIsHighAndShort)
+{
+    const WavFile wav = Parsed(IDR_SOUND_TAKE);
+    const std::vector<double> s = wav.Samples();
+    EXPECT_GT(CrossingRate(s, wav.rate), 1000.0);
+    EXPECT_LT(Rms(s, 0.8, 1.0), 0.25 * Rms(s, 0.0, 0.2));
+}
+
+TEST(CueCharacter, TheGongStartsLoudAndFadesToNearSilence)
+{
+    const WavFile wav = Parsed(IDR_SOUND_GONG);
+    const std::vector<double> s = wav.Samples();
+    EXPECT_LT(CrossingRate(s, wav.rate), 600.0);
+    const double start = Rms(s, 0.0, 0.15);
+    EXPECT_GT(start, 0.15);
+    EXPECT_GT(Rms(s, 0.25, 0.4), 0.1 * start);  // a long decay, not a thud
+    EXPECT_LT(Rms(s, 0.97, 1.0), 0.02 * start);
+}
+
+TEST(FindSound, HasNothingForOtherNumbers)
+{
+    for (int nID : {0, 100, 104, -IDR_SOUND_BRRR})
+        EXPECT_FALSE(FindSound(nID)) << nID;
+}
+
+struct RecordingBackend : CueBackend {
+    struct Call {
+        int nID;
+        const unsigned char* data;
+        bool wait;
+    };
+    std::vector<Call> calls;
+    void Play(int nID, SoundImage image, bool wait) override { calls.push_back({nID, image.data, wait}); }
+};
+
+class CueDispatch : public testing::Test {
+protected:
+    ~CueDispatch() override { SetCueBackend(nullptr); }
+    RecordingBackend backend;
+};
+
+TEST_F(CueDispatch, HandsTheEmbeddedImageToTheBackendWithTheWaitFlag)
+{
+    SetCueBackend(&backend);
+    PlayCue(IDR_SOUND_BRRR);
+    PlayCueAndWait(IDR_SOUND_GONG);
+    PlayCue(IDR_SOUND_TAKE);
+    ASSERT_EQ(backend.calls.size(), 3u);
+    EXPECT_EQ(backend.calls[0].nID, IDR_SOUND_BRRR);
+    EXPECT_FALSE(backend.calls[0].wait);
+    EXPECT_EQ(backend.calls[0].data, FindSound(IDR_SOUND_BRRR).data);
+    EXPECT_EQ(backend.calls[1].nID, IDR_SOUND_GONG);
+    EXPECT_TRUE(backend.calls[1].wait);
+    EXPECT_EQ(backend.calls[2].nID, IDR_SOUND_TAKE);
+}
+
+TEST_F(CueDispatch, IsSilentWithoutBackendOrSound)
+{
+    SetCueBackend(&backend);
+    PlayCue(999);
+    PlayCueAndWait(999);
+    EXPECT_TRUE(backend.calls.empty());
+    SetCueBackend(nullptr);
+    PlayCue(IDR_SOUND_BRRR);
+    PlayCueAndWait(IDR_SOUND_GONG);
+    EXPECT_TRUE(backend.calls.empty());
+}
+
+} // namespace
+} // namespace vexadra
