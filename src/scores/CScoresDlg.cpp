@@ -11,6 +11,10 @@
 
 #include "scores/ScoresTexts.h"
 
+#ifdef __WXGTK3__
+#include <dlfcn.h>
+#endif
+
 namespace vexadra {
 
 CScoresDlg theScoresDlg;
@@ -44,6 +48,21 @@ int Place(wxWindow* control, wxRect rect, int shift)
     return grow;
 }
 
+// GTK 3 hides a scroll bar until the pointer comes near it; the list keeps a visible
+// one (without a slider while everything fits), so the player sees at once whether
+// there are more games below. The toolkit's own headers are not part of the build, so
+// the one call is looked up in the already loaded library.
+void KeepScrollBarVisible([[maybe_unused]] wxListBox* list)
+{
+#ifdef __WXGTK3__
+    using SetOverlayScrolling = void (*)(void* scrolledWindow, int overlay);
+    static const auto setOverlayScrolling = reinterpret_cast<SetOverlayScrolling>(
+        dlsym(RTLD_DEFAULT, "gtk_scrolled_window_set_overlay_scrolling"));
+    if (setOverlayScrolling && list->GetHandle())
+        setOverlayScrolling(list->GetHandle(), 0);
+#endif
+}
+
 } // namespace
 
 wxDialog* CScoresDlg::BuildWindow(wxWindow* parent)
@@ -72,6 +91,7 @@ wxDialog* CScoresDlg::BuildWindow(wxWindow* parent)
     client.y += shift;
     dialog->SetClientSize(client);
 
+    KeepScrollBarVisible(list);
     for (const std::string& line : BuildListLines())
         list->Append(wxString::FromUTF8(line));
 

@@ -163,15 +163,28 @@ std::vector<std::uint8_t> SdlCueBackend::Convert(SoundImage image) const
     if (SDL_LoadWAV_RW(rw, 1, &spec, &wav, &wavLength) == nullptr)
         return {};
 
+    const auto sourceFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels);
+    const auto deviceFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(m_deviceFormat) / 8 * m_deviceChannels);
     std::vector<std::uint8_t> out;
     SDL_AudioStream* stream = SDL_NewAudioStream(spec.format, spec.channels, spec.freq,
                                                  static_cast<SDL_AudioFormat>(m_deviceFormat),
                                                  static_cast<Uint8>(m_deviceChannels), m_deviceRate);
-    if (stream != nullptr && wavLength <= static_cast<Uint32>(INT_MAX)
-        && SDL_AudioStreamPut(stream, wav, static_cast<int>(wavLength)) == 0 && SDL_AudioStreamFlush(stream) == 0) {
-        out.resize(static_cast<std::size_t>(std::max(SDL_AudioStreamAvailable(stream), 0)));
-        const int got = out.empty() ? 0 : SDL_AudioStreamGet(stream, out.data(), static_cast<int>(out.size()));
-        out.resize(static_cast<std::size_t>(std::max(got, 0)));
+    if (stream != nullptr && sourceFrameBytes > 0 && spec.freq > 0 && wavLength <= static_cast<Uint32>(INT_MAX / 2)) {
+        // SDL 2.26's resampler keeps its last few hundred frames back even on a
+        // flush; a tenth of a second of silence behind the sound pushes them out,
+        // and the output is then cut to the sound's own length.
+        const std::vector<std::uint8_t> tail(sourceFrameBytes * static_cast<std::size_t>(spec.freq / 10 + 1),
+                                             SDL_AUDIO_ISSIGNED(spec.format) ? 0x00 : 0x80);
+        const auto frames = static_cast<std::uint64_t>(wavLength / sourceFrameBytes);
+        const auto wanted = frames * static_cast<std::uint64_t>(m_deviceRate) / static_cast<std::uint64_t>(spec.freq);
+        if (SDL_AudioStreamPut(stream, wav, static_cast<int>(wavLength)) == 0
+            && SDL_AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size())) == 0
+            && SDL_AudioStreamFlush(stream) == 0) {
+            const int available = std::max(SDL_AudioStreamAvailable(stream), 0);
+            out.resize(std::min(static_cast<std::size_t>(available), static_cast<std::size_t>(wanted) * deviceFrameBytes));
+            const int got = out.empty() ? 0 : SDL_AudioStreamGet(stream, out.data(), static_cast<int>(out.size()));
+            out.resize(static_cast<std::size_t>(std::max(got, 0)));
+        }
     }
     SDL_FreeAudioStream(stream);
     SDL_FreeWAV(wav);

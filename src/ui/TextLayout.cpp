@@ -4,14 +4,18 @@ namespace vexadra {
 
 namespace {
 
-// The end of the word that starts at or after pos (leading spaces skipped).
+// The end of the word that starts at or after pos (leading spaces skipped); pos itself
+// when only spaces follow, so trailing spaces never join a line.
 std::size_t NextWordEnd(std::string_view s, std::size_t pos)
 {
-    while (pos < s.size() && s[pos] == ' ')
-        ++pos;
-    while (pos < s.size() && s[pos] != ' ')
-        ++pos;
-    return pos;
+    std::size_t end = pos;
+    while (end < s.size() && s[end] == ' ')
+        ++end;
+    if (end == s.size())
+        return pos;
+    while (end < s.size() && s[end] != ' ')
+        ++end;
+    return end;
 }
 
 std::size_t SkipSpaces(std::string_view s, std::size_t pos)

@@ -25,7 +25,7 @@ class Screen:
 
     def __init__(self, data):
         parts = data.split(b"\n", 3)
-        assert parts[0] == b"P6", parts[0]
+        assert parts[0] == b"P6" and parts[2] == b"255", parts[:3]
         self.width, self.height = map(int, parts[1].split())
         self.pixels = parts[3]
 
@@ -93,13 +93,15 @@ class Game:
             if self.proc.poll() is not None:
                 raise AssertionError(f"program ended early with {self.proc.returncode}: "
                                      f"{self.proc.stderr.read()}")
-            r = run(["xdotool", "search", "--onlyvisible", "--name", pattern],
-                    env=self.env, check=False)
-            ids = r.stdout.split()
+            ids = self.xdotool_search(pattern)
             if ids:
                 return ids[-1]
             time.sleep(0.1)
         raise AssertionError(f"no window named {pattern!r} within {timeout}s")
+
+    def xdotool_search(self, pattern):
+        r = run(["xdotool", "search", "--onlyvisible", "--name", pattern], env=self.env, check=False)
+        return r.stdout.split()
 
     def wait_main_window(self):
         self.window = self.find_window("^Vexadra - ")
@@ -139,7 +141,7 @@ class Game:
 
     # --- looking -----------------------------------------------------------------
     def screenshot(self, save_as=None):
-        data = subprocess.run([IMPORT, "-display", self.x.display, "-window", "root", "ppm:-"],
+        data = subprocess.run([IMPORT, "-display", self.x.display, "-window", "root", "-depth", "8", "ppm:-"],
                               check=True, stdout=subprocess.PIPE, timeout=30).stdout
         if save_as:
             subprocess.run(["/usr/bin/convert", "ppm:-", save_as], input=data, check=True, timeout=30)
@@ -217,3 +219,107 @@ def ocr(screen_png, crop=None, scale=3):
     return subprocess.run(["tesseract", "stdin", "stdout", "--psm", "6"], input=image,
                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=True,
                           timeout=60).stdout.decode(errors="replace")
+
+
+# --- the game's own knowledge, as a player reads it off the screen -------------------
+
+GAME_COLORS = [
+    (240, 240, 100), (240, 160, 200), (240, 160, 100), (240, 80, 200),
+    (240, 80, 100), (15, 95, 55), (128, 32, 128), (160, 160, 100),
+    (160, 80, 200), (140, 80, 60), (40, 240, 40), (40, 240, 200),
+    (40, 160, 100), (40, 160, 200), (255, 15, 35), (40, 80, 240),
+]
+BLACK = (32, 32, 32)
+WHITE = (255, 255, 255)
+PAPER = (255, 255, 192)
+
+
+class Layout:
+    """Where the squares stand for a client area of w by h at (x, y) on the screen."""
+
+    def __init__(self, client):
+        self.x, self.y, self.w, self.h = client
+        self.ux = (self.w + 26) // 102
+        self.uy = (self.h + 19) // 74
+
+    def square(self, n):
+        ux, uy = self.ux, self.uy
+        if n < 16:
+            row, col = divmod(n, 4)
+            left, top = (12 * col + 1) * ux, (12 * row + 1) * uy
+        else:
+            row, col = divmod(31 - n, 4)
+            right, bottom = self.w - (12 * col + 1) * ux, self.h - (12 * row + 1) * uy
+            left, top = right - 12 * ux, bottom - 12 * uy
+        return (self.x + left, self.y + top, self.x + left + 12 * ux, self.y + top + 12 * uy)
+
+    def centre(self, n):
+        l, t, r, b = self.square(n)
+        return ((l + r) // 2, (t + b) // 2)
+
+    def sample(self, n):
+        """A point well inside square n that the numbers never cover."""
+        l, t, _, _ = self.square(n)
+        return (l + 5, t + 5)
+
+    def arrow(self, side):
+        """The arrow's rectangle of a side, on the screen."""
+        s15, s12 = self.square(15), self.square(12)
+        s19, s16 = self.square(19), self.square(16)
+        ux, uy = self.ux, self.uy
+        if side == 0:
+            xm = (s15[2] + s12[0]) // 2
+            left, top = xm - ux // 2, s15[3] + uy
+            return (left, top, left + ux, top + 2 * uy)
+        xm = (s19[2] + s16[0]) // 2
+        left, bottom = xm - ux // 2, s16[1] - uy
+        return (left, bottom - 2 * uy, left + ux, bottom)
+
+    def box(self, name, side=0):
+        """Score and moves boxes of a side, and the Game/Round box, on the screen."""
+        s = {n: self.square(n) for n in (12, 15, 16, 19, 0)}
+        uy = self.uy
+        if name == "gameround":
+            return (s[16][0], s[0][1] + 2 * uy, s[16][2], s[0][1] + 6 * uy)
+        column = {("score", 0): 12, ("moves", 0): 15, ("score", 1): 16, ("moves", 1): 19}[(name, side)]
+        l, _, r, _ = s[column]
+        if side == 0:
+            top = s[15][3] + 4 * uy
+        else:
+            top = s[16][1] - 8 * uy
+        return (l, top, r, top + 4 * uy)
+
+
+def board_colours(screen, layout):
+    return [screen.pixel(*layout.sample(n)) for n in range(32)]
+
+
+def audio_segments(path, threshold=200, gap=0.03, rate=44100):
+    """Stretches of sound (start, length) in seconds in a disk-audio capture of 16-bit mono."""
+    import array
+    samples = array.array("h")
+    with open(path, "rb") as f:
+        samples.frombytes(f.read()[: (os.path.getsize(path) // 2) * 2])
+    segments = []
+    start = last = None
+    max_gap = int(gap * rate)
+    for i, v in enumerate(samples):
+        if abs(v) > threshold:
+            if start is None:
+                start = i
+            elif i - last > max_gap:
+                segments.append((start / rate, (last - start) / rate))
+                start = i
+            last = i
+    if start is not None:
+        segments.append((start / rate, (last - start) / rate))
+    return segments
+
+
+def classify(length):
+    """Which cue a stretch of sound of this length is."""
+    if length < 0.32:
+        return "brrr"
+    if length < 0.9:
+        return "take"
+    return "gong"

@@ -86,7 +86,7 @@ wxDialog* OpenScoresDialog()
 }
 
 // Runs DoModal and calls whileOpen from inside its modal loop once the window is up.
-// A dialog still open two seconds later is a failure and is closed, so no test hangs.
+// A dialog still open ten seconds later is a failure and is closed, so no test hangs.
 int RunModal(CScoresDlg& scores, const std::function<void(wxDialog*)>& whileOpen)
 {
     wxTimer start;
@@ -104,7 +104,7 @@ int RunModal(CScoresDlg& scores, const std::function<void(wxDialog*)>& whileOpen
         }
     });
     start.StartOnce(200);
-    watchdog.StartOnce(2500);
+    watchdog.StartOnce(10000);
     return scores.DoModal(nullptr);
 }
 
@@ -281,6 +281,38 @@ TEST_F(ScoresDialog, ALineOfTheListCannotBeSelected)
         EXPECT_EQ(ListLines(dialog), Expected(scores));
         dialog->EndModal(wxID_OK);
     });
+}
+
+TEST(ScoresDialogMessageBox, RealExplanationHoldsTheClickUntilAnsweredAndLeavesTheDialogOpen)
+{
+    CScoresDlg scores;
+    scores.RecordGame(1, 2, 3);
+    bool clickHandled = false;
+    bool answeredWhileClickHeld = false;
+    bool dialogStillOpen = false;
+    wxTimer answer;
+    answer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
+        // Without a message box the click would have been handled long ago.
+        answeredWhileClickHeld = !clickHandled;
+        if (const char* path = std::getenv("VEXADRA_SCORES_SCREENSHOT")) {
+            wxScreenDC screen;
+            wxBitmap bitmap(screen.GetSize());
+            wxMemoryDC memory(bitmap);
+            memory.Blit(wxPoint(0, 0), screen.GetSize(), &screen, wxPoint(0, 0));
+            memory.SelectObject(wxNullBitmap);
+            bitmap.SaveFile(wxString(path) + ".box.png", wxBITMAP_TYPE_PNG);
+        }
+        Press(WXK_RETURN);
+    });
+    RunModal(scores, [&](wxDialog* dialog) {
+        answer.StartOnce(1000);
+        ClickOn(dialog->FindWindow(IDC_LEFT_SUM));
+        clickHandled = true;
+        dialogStillOpen = dialog->IsModal();
+        dialog->EndModal(wxID_OK);
+    });
+    EXPECT_TRUE(answeredWhileClickHeld);
+    EXPECT_TRUE(dialogStillOpen);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ostream>
+#include <string>
 #include <vector>
 
 namespace vexadra {
@@ -64,6 +66,8 @@ struct Expected {
     unsigned bits;
     std::size_t dataBytes;
 };
+
+void PrintTo(const Expected& e, std::ostream* os) { *os << "sound " << e.nID; }
 
 class CueImage : public testing::TestWithParam<Expected> {};
 

@@ -60,10 +60,12 @@ TEST(Geometry, BoardsAreGaplessGridsAndSquareKFacesSquareKPlus16)
     const ScreenGeometry g = ComputeGeometry(1024, 718);
     for (int n = 0; n < kSquares; ++n) {
         const Rect& r = g.m_rcSquare[n];
-        if (ColumnOf(n) < 3)
+        if (ColumnOf(n) < 3) {
             EXPECT_EQ(r.right, g.m_rcSquare[n + 1].left) << n;
-        if (RowOf(n) < 3)
+        }
+        if (RowOf(n) < 3) {
             EXPECT_EQ(r.bottom, g.m_rcSquare[n + 4].top) << n;
+        }
     }
     for (int k = 0; k < kBoardSquares; ++k) {
         const Rect& l = g.m_rcSquare[k];

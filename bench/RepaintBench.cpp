@@ -1,0 +1,118 @@
+// How long a full repaint and one move's drawing take on the real canvas, into the
+// window's kind of off-screen image.
+
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <optional>
+
+#include <wx/app.h>
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/init.h>
+
+#include "game/Deal.h"
+#include "scores/ScoreHistory.h"
+#include "ui/ScreenPainter.h"
+#include "ui/WxCanvas.h"
+
+namespace vexadra {
+namespace {
+
+class Screen {
+public:
+    Screen(int w, int h)
+        : m_size{w, h}, m_random(5), m_game(m_history, m_random), m_painter(m_game), m_bitmap(w, h, 24),
+          m_dc(m_bitmap), m_canvas(m_dc)
+    {
+        m_painter.SetCanvas(&m_canvas);
+        m_game.SetScreen(&m_painter);
+        m_painter.OnDraw(m_size, std::time(nullptr));
+    }
+
+    Size m_size;
+    ScoreHistory m_history;
+    SeededRandom m_random;
+    VexadraGame m_game;
+    ScreenPainter m_painter;
+    wxBitmap m_bitmap;
+    wxMemoryDC m_dc;
+    WxCanvas m_canvas;
+};
+
+Point Centre(const Rect& r) { return Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+void BM_FullRepaint(benchmark::State& state)
+{
+    Screen screen(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    screen.m_game.State().m_bNumbers = state.range(2) != 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(screen.m_painter.OnDraw(screen.m_size, std::time(nullptr)));
+}
+BENCHMARK(BM_FullRepaint)
+    ->ArgNames({"w", "h", "numbers"})
+    ->Args({1024, 768, 0})
+    ->Args({1024, 768, 1})
+    ->Args({1920, 1080, 0})
+    ->Args({1920, 1080, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_InstructionsPage(benchmark::State& state)
+{
+    Screen screen(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    screen.m_game.State().m_bInstructions = true;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(screen.m_painter.OnDraw(screen.m_size, std::time(nullptr)));
+}
+BENCHMARK(BM_InstructionsPage)->ArgNames({"w", "h"})->Args({1024, 768})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+// One legal move of the active side: press on a coloured square, release on a coloured
+// neighbour. The moves left are topped up so that no round ends inside the timing, and
+// a board that has run out of neighbouring colours is dealt again.
+void BM_ReleaseHandling(benchmark::State& state)
+{
+    Screen screen(1920, 1080);
+    VexadraGame& game = screen.m_game;
+    GameState& s = game.State();
+    s.m_bNumbers = state.range(0) != 0;
+    for (auto _ : state) {
+        s.m_nMovesLeft[0] = kMovesPerRound;
+        s.m_nMovesLeft[1] = kMovesPerRound;
+        const int base = s.m_nSide == 0 ? 0 : kBoardSquares;
+        std::optional<AdjacentPair> pair;
+        for (const AdjacentPair& p : g_adjacentPairs)
+            if (!s.IsEmpty(base + p.a) && !s.IsEmpty(base + p.b)) {
+                pair = p;
+                break;
+            }
+        if (!pair) {
+            game.DealRound();
+            continue;
+        }
+        game.OnLButtonDown(Centre(s.m_rcSquare[base + pair->a]));
+        game.OnLButtonUp(Centre(s.m_rcSquare[base + pair->b]));
+    }
+}
+BENCHMARK(BM_ReleaseHandling)->ArgNames({"numbers"})->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace vexadra
+
+namespace {
+class BenchApp final : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+} // namespace
+wxIMPLEMENT_APP_NO_MAIN(BenchApp);
+
+int main(int argc, char** argv)
+{
+    wxInitializer wx(argc, argv);
+    if (!wx.IsOk())
+        return 2;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,304 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "RecordingCanvas.h"
+#include "game/Deal.h"
+#include "game/Keys.h"
+#include "scores/ScoreHistory.h"
+#include "ui/ScreenPainter.h"
+#include "ui/TextLayout.h"
+
+namespace vexadra {
+namespace {
+
+using test::CanvasOp;
+using test::RecordingCanvas;
+
+constexpr ColorRef kWhite = RGB(255, 255, 255);
+constexpr std::time_t kNow = 1224684235;
+
+class Painter : public ::testing::Test {
+protected:
+    Painter() : random(7), game(history, random), painter(game)
+    {
+        painter.SetCanvas(&canvas);
+        game.SetScreen(&painter);
+    }
+
+    GameState& S() { return game.State(); }
+    const ScreenGeometry& G() { return painter.Geometry(); }
+    void FirstPaint(Size client = Size{800, 573})
+    {
+        ASSERT_EQ(painter.OnDraw(client, kNow), ScreenPainter::PaintResult::Drawn);
+        canvas.ops.clear();
+    }
+    bool HelpOffersEnd()
+    {
+        canvas.ops.clear();
+        painter.DrawHelpLines();
+        return canvas.FindText("Press End to end this game and view scores.") != nullptr;
+    }
+
+    ScoreHistory history;
+    SeededRandom random;
+    VexadraGame game;
+    ScreenPainter painter;
+    RecordingCanvas canvas;
+};
+
+TEST_F(Painter, TooSmallFirstPaintDrawsAndDealsNothing)
+{
+    for (Size client : {Size{779, 600}, Size{800, 539}}) {
+        EXPECT_EQ(painter.OnDraw(client, kNow), ScreenPainter::PaintResult::TooSmall);
+        EXPECT_TRUE(canvas.ops.empty());
+        EXPECT_FALSE(S().m_bDealt);
+        EXPECT_EQ(std::count(std::begin(S().m_nSquareColor), std::end(S().m_nSquareColor), 0), kColorSlots);
+    }
+    // The routines the game may call before the first layout draw nothing either.
+    painter.DrawNumbers();
+    painter.DrawArrow(1);
+    EXPECT_TRUE(canvas.ops.empty());
+}
+
+TEST_F(Painter, FirstPaintLaysOutResolvesDealsAndFitsThePage)
+{
+    canvas.depthShift = 3;
+    ASSERT_EQ(painter.OnDraw(Size{800, 573}, kNow), ScreenPainter::PaintResult::Drawn);
+    EXPECT_TRUE(S().m_bDealt);
+    for (int n = 0; n < kSquares; ++n)
+        EXPECT_EQ(S().m_rcSquare[n], G().m_rcSquare[n]) << n;
+    // Each board holds its own sixteen indices once.
+    std::vector<int> left(S().m_nSquareColor, S().m_nSquareColor + 16);
+    std::sort(left.begin(), left.end());
+    for (int k = 0; k < 16; ++k)
+        EXPECT_EQ(left[k], k);
+    // Colours as the display shows them.
+    EXPECT_EQ(S().BlackReference(), RGB(32, 32, 32));  // 32 keeps its bits under the mask
+    EXPECT_EQ(S().m_crShown[14], RGB(248, 8, 32));
+    EXPECT_EQ(S().m_brBlack.color, S().BlackReference());
+
+    EXPECT_EQ(painter.NumberFont(), (FontSpec{"Microsoft Sans Serif", 14, false}));
+    EXPECT_EQ(painter.LabelFont(), (FontSpec{"Arial", 16, true}));
+    EXPECT_EQ(painter.TextFont().face, "Arial");
+    EXPECT_TRUE(painter.TextFont().bold);
+    const int h = painter.InstructionsFontHeight();
+    EXPECT_LE(h, 24);
+    EXPECT_EQ((24 - h) % 2, 0);
+    // The chosen height fits and the next larger one would not.
+    canvas.SelectFont(painter.TextFont());
+    const Rect& page = painter.InstructionsRect();
+    EXPECT_EQ(page, (Rect{h / 2, h, 800 - h / 2, 573 - h}));
+    EXPECT_LE(MeasureWrapped(canvas, painter.InstructionsPage(), page.Width()), page.Height());
+    if (h < 24) {
+        canvas.SelectFont(FontSpec{"Arial", h + 2, true});
+        const int w = (h + 2) / 2;
+        EXPECT_GT(MeasureWrapped(canvas, painter.InstructionsPage(), 800 - 2 * w), 573 - 2 * (h + 2));
+    }
+    const std::string version = " -- Version D604";
+    EXPECT_EQ(painter.Title().substr(painter.Title().size() - version.size()), version);
+    EXPECT_EQ(painter.Banner(), "Vexadra - " + painter.Title());
+}
+
+TEST_F(Painter, FittingStopsAtTheSmallestFont)
+{
+    canvas.widthScale = 1000;
+    FirstPaint();
+    EXPECT_EQ(painter.InstructionsFontHeight(), kMinInstrFontHeight);
+}
+
+TEST_F(Painter, GameScreenPaintsBackgroundSquaresPanelAndHintInOrder)
+{
+    FirstPaint();
+    S().m_nSide = 1;
+    ASSERT_EQ(painter.OnDraw(Size{800, 573}, kNow), ScreenPainter::PaintResult::Drawn);
+    const auto& ops = canvas.ops;
+    ASSERT_GE(ops.size(), 34u);
+    EXPECT_EQ(ops[0].kind, CanvasOp::Fill);
+    EXPECT_EQ(ops[0].rect, (Rect{0, 0, 800, 573}));
+    EXPECT_EQ(ops[0].color, kWhite);
+    for (int n = 0; n < kSquares; ++n) {
+        EXPECT_EQ(ops[1 + n].rect, G().m_rcSquare[n]);
+        EXPECT_EQ(ops[1 + n].color, S().ShownColorOf(n));
+    }
+    EXPECT_EQ(ops[33].kind, CanvasOp::Poly);
+    EXPECT_EQ(ops[33].points.front(), G().m_ptArrow[1][0]);
+
+    const CanvasOp* hint = canvas.FindText("Press Insert to number each color");
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(hint->at.x, G().m_rcHint.left);
+    EXPECT_EQ(hint->color, RGB(0, 0, 0));
+    EXPECT_EQ(hint->font, painter.NumberFont());
+    EXPECT_NE(canvas.FindText("1/1"), nullptr);
+    EXPECT_EQ(canvas.FindText("1"), nullptr);  // numbering is off
+    for (const CanvasOp& op : ops)
+        EXPECT_NE(op.color, RGB(255, 255, 192)) << "no paper on the game screen";
+}
+
+TEST_F(Painter, PageModeDrawsOnlyThePageAndStillRefreshesTheTitle)
+{
+    FirstPaint();
+    S().m_bInstructions = true;
+    ASSERT_EQ(painter.OnDraw(Size{800, 573}, kNow + 61), ScreenPainter::PaintResult::Drawn);
+    ASSERT_FALSE(canvas.ops.empty());
+    EXPECT_EQ(canvas.ops[0].kind, CanvasOp::Fill);
+    EXPECT_EQ(canvas.ops[0].color, RGB(255, 255, 192));
+    EXPECT_EQ(canvas.ops[0].rect, (Rect{0, 0, 800, 573}));
+    for (std::size_t i = 1; i < canvas.ops.size(); ++i) {
+        const CanvasOp& op = canvas.ops[i];
+        EXPECT_TRUE(op.kind == CanvasOp::Text || op.kind == CanvasOp::Clip || op.kind == CanvasOp::Unclip);
+        if (op.kind == CanvasOp::Text) {
+            EXPECT_EQ(op.color, RGB(0, 0, 0));
+            EXPECT_EQ(op.at.x, painter.InstructionsRect().left);
+        }
+    }
+    EXPECT_EQ(canvas.Texts().front()->text, "Instructions for VEXADRA.");
+    EXPECT_NE(painter.Title().find("14:04:56"), std::string::npos);
+}
+
+TEST_F(Painter, HelpLinesOfferEndOnlyWhileEndWouldAct)
+{
+    FirstPaint();
+    EXPECT_FALSE(HelpOffersEnd());  // scores 0 : 0
+    S().m_nScore[1] = -3;
+    EXPECT_TRUE(HelpOffersEnd());
+    S().m_nMovesLeft[0] = 5;
+    EXPECT_FALSE(HelpOffersEnd());
+    S().m_nMovesLeft[0] = 6;
+    S().m_bInstructions = true;
+    EXPECT_FALSE(HelpOffersEnd());
+    EXPECT_EQ(canvas.ops.front().kind, CanvasOp::Fill);
+    EXPECT_EQ(canvas.ops.front().rect, G().m_rcHelp);
+    EXPECT_EQ(canvas.Texts().front()->color, RGB(0, 0, 192));
+}
+
+TEST_F(Painter, ArrowMarksTheActiveSideAndClearsTheOther)
+{
+    FirstPaint();
+    for (int side : {0, 1}) {
+        canvas.ops.clear();
+        painter.DrawArrow(side);
+        ASSERT_EQ(canvas.ops.size(), 2u);
+        EXPECT_EQ(canvas.ops[0].kind, CanvasOp::Poly);
+        EXPECT_EQ(canvas.ops[0].points, std::vector<Point>(G().m_ptArrow[side], G().m_ptArrow[side] + 4));
+        EXPECT_EQ(canvas.ops[0].color, S().BlackReference());
+        EXPECT_EQ(canvas.ops[1].rect, G().m_rcArrow[1 - side]);
+        EXPECT_EQ(canvas.ops[1].color, kWhite);
+    }
+}
+
+TEST_F(Painter, BoxesShowTheirFiguresAndRedrawBothLabels)
+{
+    FirstPaint();
+    S().m_nScore[0] = -1;
+    painter.DrawScoreBox(0);
+    EXPECT_EQ(canvas.ops[0].kind, CanvasOp::Box);
+    EXPECT_EQ(canvas.ops[0].rect, G().m_rcScore[0]);
+    EXPECT_EQ(canvas.ops[0].penWidth, 2);
+    EXPECT_EQ(canvas.ops[0].color, kWhite);
+    const CanvasOp* figure = canvas.FindText("-1");
+    ASSERT_NE(figure, nullptr);
+    EXPECT_EQ(figure->color, RGB(192, 0, 0));
+    EXPECT_EQ(figure->font, painter.TextFont());
+    int labels = 0;
+    for (const CanvasOp* t : canvas.Texts())
+        labels += t->text == "Score" && t->font == painter.LabelFont() && t->color == RGB(192, 0, 0);
+    EXPECT_EQ(labels, 2);
+
+    canvas.ops.clear();
+    S().m_nMovesLeft[1] = 4;
+    painter.DrawMovesBox(1);
+    EXPECT_EQ(canvas.ops[0].rect, G().m_rcMoves[1]);
+    ASSERT_NE(canvas.FindText("4"), nullptr);
+    EXPECT_EQ(canvas.FindText("4")->color, RGB(0, 192, 0));
+    EXPECT_EQ(canvas.Texts().size(), 3u);  // the figure and two "Moves Left"
+
+    // Game 2, round 3: one game recorded, then two rounds on.
+    S().m_nMovesLeft[1] = 6;
+    S().m_nScore[0] = 5;
+    game.EndGame();
+    S().m_nRound = 3;
+    canvas.ops.clear();
+    painter.DrawGameRoundBox();
+    ASSERT_NE(canvas.FindText("2/3"), nullptr);
+    EXPECT_EQ(canvas.FindText("2/3")->color, RGB(0, 0, 192));
+    EXPECT_NE(canvas.FindText("Game/Round"), nullptr);
+}
+
+TEST_F(Painter, NumbersStandOnColouredSquaresOnlyAndMatchAcrossBoards)
+{
+    FirstPaint();
+    const int taken[2] = {S().m_nSquareColor[3] % 16 + 1, S().m_nSquareColor[20] % 16 + 1};
+    S().m_nSquareColor[3] = kBlackIndex;
+    S().m_nSquareColor[20] = kBlackIndex;
+    S().m_bNumbers = true;
+    ASSERT_EQ(painter.OnDraw(Size{800, 573}, kNow), ScreenPainter::PaintResult::Drawn);
+
+    int perNumber[17] = {};
+    for (int n = 0; n < kSquares; ++n) {
+        const Rect& sq = G().m_rcSquare[n];
+        const CanvasOp* found = nullptr;
+        for (const CanvasOp* t : canvas.Texts())
+            if (t->font == painter.NumberFont() && sq.ContainsStrictly(t->at) && t->text != "Press Insert to number each color")
+                found = t;
+        if (n == 3 || n == 20) {
+            EXPECT_EQ(found, nullptr) << n;
+            continue;
+        }
+        ASSERT_NE(found, nullptr) << n;
+        const int number = std::stoi(found->text);
+        EXPECT_EQ(number, S().m_nSquareColor[n] % 16 + 1) << n;
+        ++perNumber[number];
+    }
+    for (int k = 1; k <= 16; ++k)
+        EXPECT_EQ(perNumber[k], 2 - (taken[0] == k) - (taken[1] == k)) << k;
+
+    canvas.ops.clear();
+    painter.DrawSquareNumber(5, 0);
+    EXPECT_TRUE(canvas.ops.empty());
+}
+
+TEST_F(Painter, ALaterPaintAtAnotherSizeLaysOutAfreshAndKeepsTheGame)
+{
+    FirstPaint();
+    S().m_nScore[0] = 15;
+    S().m_nMovesLeft[0] = 3;
+    S().m_nSquareColor[7] = kBlackIndex;
+    int before[kColorSlots];
+    std::memcpy(before, S().m_nSquareColor, sizeof before);
+    const ColorRef shown0 = S().m_crShown[0];
+
+    ASSERT_EQ(painter.OnDraw(Size{1024, 718}, kNow), ScreenPainter::PaintResult::Drawn);
+    EXPECT_EQ(G().m_nUnitX, 10);
+    EXPECT_EQ(S().m_rcSquare[16], (Rect{534, 277, 654, 385}));
+    EXPECT_EQ(S().m_rcClient, (Rect{0, 0, 1024, 718}));
+    EXPECT_EQ(painter.NumberFont().height, (7 * 9) / 4);
+    EXPECT_EQ(painter.LabelFont().height, 18);
+    EXPECT_TRUE(std::equal(before, before + kColorSlots, S().m_nSquareColor));
+    EXPECT_EQ(S().m_nScore[0], 15);
+    EXPECT_EQ(S().m_nMovesLeft[0], 3);
+    EXPECT_EQ(S().m_crShown[0], shown0);
+    EXPECT_NE(canvas.FindText("15"), nullptr);
+
+    // Smaller than the minimum: laid out at the minimum, never refused.
+    EXPECT_EQ(painter.OnDraw(Size{700, 500}, kNow), ScreenPainter::PaintResult::Drawn);
+    EXPECT_EQ(G().m_rcClient, (Rect{0, 0, 780, 540}));
+    EXPECT_EQ(S().m_rcSquare[31], (Rect{689, 449, 773, 533}));
+    EXPECT_TRUE(std::equal(before, before + kColorSlots, S().m_nSquareColor));
+}
+
+TEST_F(Painter, PresentCallsThePresenter)
+{
+    int presented = 0;
+    painter.Present();  // no presenter yet: nothing happens
+    painter.SetPresenter([&presented] { ++presented; });
+    FirstPaint();
+    EXPECT_EQ(presented, 0);  // a paint draws into the image; the window copies it
+    S().m_nScore[0] = 5;
+    game.OnKeyDown(VK_END);
+    EXPECT_GE(presented, 1);
+}
+
+} // namespace
+} // namespace vexadra

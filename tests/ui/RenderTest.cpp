@@ -1,0 +1,235 @@
+// Draws the real screen with the wx canvas into off-screen images and reads the pixels
+// back. Needs a display (run under xvfb-run); leaves a PNG of every render behind.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include <wx/app.h>
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
+#include <wx/init.h>
+
+#include "game/Deal.h"
+#include "scores/ScoreHistory.h"
+#include "ui/ScreenPainter.h"
+#include "ui/TextLayout.h"
+#include "ui/WxCanvas.h"
+
+namespace vexadra {
+namespace {
+
+constexpr ColorRef kWhite = RGB(255, 255, 255);
+constexpr ColorRef kBlack = RGB(0, 0, 0);
+constexpr ColorRef kPaper = RGB(255, 255, 192);
+
+ColorRef PixelAt(const wxImage& image, int x, int y)
+{
+    return RGB(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+}
+
+std::string Hex(ColorRef c)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "#%02x%02x%02x", GetRValue(c), GetGValue(c), GetBValue(c));
+    return buffer;
+}
+
+// One game drawn into one off-screen image of the given size.
+class Render {
+public:
+    explicit Render(Size size)
+        : m_size(size), m_random(11), m_game(m_history, m_random), m_painter(m_game),
+          m_bitmap(size.cx, size.cy, 24), m_dc(m_bitmap), m_canvas(m_dc, 24)
+    {
+        m_painter.SetCanvas(&m_canvas);
+        m_game.SetScreen(&m_painter);
+    }
+
+    ScreenPainter::PaintResult Paint() { return m_painter.OnDraw(m_size, 1224684235); }
+
+    // The image as drawn so far, saved as name.png in the working folder.
+    wxImage Snapshot(const std::string& name)
+    {
+        m_dc.SelectObject(wxNullBitmap);
+        wxImage image = m_bitmap.ConvertToImage();
+        m_dc.SelectObject(m_bitmap);
+        image.SaveFile(name + ".png", wxBITMAP_TYPE_PNG);
+        return image;
+    }
+
+    Size m_size;
+    ScoreHistory m_history;
+    SeededRandom m_random;
+    VexadraGame m_game;
+    ScreenPainter m_painter;
+    wxBitmap m_bitmap;
+    wxMemoryDC m_dc;
+    WxCanvas m_canvas;
+};
+
+void ExpectBox(const wxImage& image, const Rect& box, const char* what)
+{
+    SCOPED_TRACE(what);
+    for (Point p : {Point{box.left, box.top}, Point{box.left + 1, box.top + 1}, Point{box.right - 1, box.bottom - 1},
+                    Point{box.right - 2, box.top + box.Height() / 2}})
+        EXPECT_EQ(Hex(PixelAt(image, p.x, p.y)), Hex(kBlack)) << p.x << "," << p.y;
+    for (Point p : {Point{box.left + 2, box.top + 2}, Point{box.right - 3, box.bottom - 3}, Point{box.left + 3, box.bottom - 4}})
+        EXPECT_EQ(Hex(PixelAt(image, p.x, p.y)), Hex(kWhite)) << p.x << "," << p.y;
+}
+
+void ExpectGameScreen(Render& r, const std::string& name)
+{
+    ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
+    const wxImage image = r.Snapshot(name);
+    const GameState& s = r.m_game.State();
+    const ScreenGeometry& g = r.m_painter.Geometry();
+
+    for (int n = 0; n < kSquares; ++n) {
+        const Rect& sq = g.m_rcSquare[n];
+        EXPECT_EQ(Hex(PixelAt(image, (sq.left + sq.right) / 2, (sq.top + sq.bottom) / 2)), Hex(s.ShownColorOf(n))) << n;
+        EXPECT_EQ(Hex(PixelAt(image, sq.left + 5, sq.top + 5)), Hex(s.ShownColorOf(n))) << n;
+        EXPECT_EQ(Hex(PixelAt(image, sq.left, sq.top)), Hex(s.ShownColorOf(n))) << n;
+        EXPECT_EQ(Hex(PixelAt(image, sq.right - 1, sq.bottom - 1)), Hex(s.ShownColorOf(n))) << n;
+    }
+    for (int side = 0; side < kSides; ++side) {
+        ExpectBox(image, g.m_rcScore[side], "score");
+        ExpectBox(image, g.m_rcMoves[side], "moves");
+    }
+    ExpectBox(image, g.m_rcGameRound, "game/round");
+
+    // The active arrow is solid dark from its tip to its notch; the other arrow's area is white.
+    const int active = s.m_nSide;
+    const Rect& a = g.m_rcArrow[active];
+    const int xc = (a.left + a.right) / 2;
+    const int yMid = (a.top + a.bottom) / 2;
+    const ColorRef inside = PixelAt(image, xc, yMid);
+    EXPECT_TRUE(inside == s.BlackReference() || inside == kBlack) << Hex(inside);
+    const Rect& other = g.m_rcArrow[1 - active];
+    for (int y = other.top; y < other.bottom; ++y)
+        for (int x = other.left; x < other.right; ++x)
+            ASSERT_EQ(Hex(PixelAt(image, x, y)), Hex(kWhite)) << x << "," << y;
+
+    // Uncovered areas show the white background.
+    EXPECT_EQ(Hex(PixelAt(image, r.m_size.cx - 2, 2)), Hex(kWhite));
+    EXPECT_EQ(Hex(PixelAt(image, 2, r.m_size.cy - 2)), Hex(kWhite));
+}
+
+TEST(Render, GameScreenAt1024By768)
+{
+    Render r(Size{1024, 768});
+    ExpectGameScreen(r, "render_1024x768");
+}
+
+TEST(Render, GameScreenAt800By573WithTheRightSideToMoveAndNumbersOn)
+{
+    Render r(Size{800, 573});
+    ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
+    r.m_game.State().m_nSide = 1;
+    ExpectGameScreen(r, "render_800x573");
+
+    r.m_game.State().m_bNumbers = true;
+    r.m_game.State().m_nSquareColor[5] = kBlackIndex;
+    ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
+    const wxImage image = r.Snapshot("render_800x573_numbers");
+    // An emptied square stays uniformly black: no number on it.
+    const Rect& sq = r.m_painter.Geometry().m_rcSquare[5];
+    for (int y = sq.top; y < sq.bottom; ++y)
+        for (int x = sq.left; x < sq.right; ++x)
+            ASSERT_EQ(Hex(PixelAt(image, x, y)), Hex(r.m_game.State().BlackReference())) << x << "," << y;
+    // A coloured square carries dark number pixels near its centre.
+    const Rect& sq0 = r.m_painter.Geometry().m_rcSquare[0];
+    int dark = 0;
+    for (int y = sq0.top + 30; y < sq0.bottom - 30; ++y)
+        for (int x = sq0.left + 30; x < sq0.right - 30; ++x)
+            dark += PixelAt(image, x, y) != r.m_game.State().ShownColorOf(0);
+    EXPECT_GT(dark, 10);
+}
+
+TEST(Render, InstructionsPageIsOnPaperAndFits)
+{
+    Render r(Size{1024, 768});
+    ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
+    r.m_game.State().m_bInstructions = true;
+    ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
+    const wxImage image = r.Snapshot("render_instructions_1024x768");
+    for (Point p : {Point{1, 1}, Point{1022, 766}, Point{512, 766}, Point{1022, 1}})
+        EXPECT_EQ(Hex(PixelAt(image, p.x, p.y)), Hex(kPaper)) << p.x << "," << p.y;
+
+    const Rect& page = r.m_painter.InstructionsRect();
+    r.m_canvas.SelectFont(r.m_painter.TextFont());
+    EXPECT_LE(MeasureWrapped(r.m_canvas, r.m_painter.InstructionsPage(), page.Width()), page.Height());
+    // Text reaches at least into the lower half of the page: the font is not needlessly small.
+    int inkRows = 0;
+    for (int y = page.top + page.Height() / 2; y < page.bottom; ++y)
+        for (int x = page.left; x < page.right; x += 2)
+            if (PixelAt(image, x, y) != kPaper) {
+                ++inkRows;
+                break;
+            }
+    EXPECT_GT(inkRows, 20);
+}
+
+TEST(WxCanvasFonts, HeightIsTheCharacterCellAndUnknownFacesStandIn)
+{
+    wxBitmap bitmap(64, 64, 24);
+    wxMemoryDC dc(bitmap);
+    WxCanvas canvas(dc, 24);
+    for (int h : {14, 16, 24, 36}) {
+        canvas.SelectFont(FontSpec{"Arial", h, true});
+        EXPECT_EQ(canvas.LineHeight(), h);
+        canvas.SelectFont(FontSpec{"Microsoft Sans Serif", h, false});
+        EXPECT_EQ(canvas.LineHeight(), h);
+    }
+    canvas.SelectFont(FontSpec{"No Such Face At All", 20, false});
+    EXPECT_EQ(canvas.LineHeight(), 20);
+    EXPECT_GT(canvas.TextExtent("W").cx, 0);
+    EXPECT_EQ(canvas.CachedFontCount(), 9u);
+    canvas.SelectFont(FontSpec{"Arial", 24, true});
+    EXPECT_EQ(canvas.CachedFontCount(), 9u);
+}
+
+TEST(WxCanvasColours, DepthDecidesTheShownColour)
+{
+    wxBitmap bitmap(8, 8, 24);
+    wxMemoryDC dc(bitmap);
+    WxCanvas canvas(dc, 24);
+    EXPECT_EQ(canvas.NearestColor(RGB(240, 160, 100)), RGB(240, 160, 100));
+    canvas.SetDisplayDepth(16);
+    EXPECT_EQ(canvas.NearestColor(RGB(240, 160, 100)), RGB(239, 162, 99));
+}
+
+TEST(Render, RepeatedPaintsMakeNoNewFonts)
+{
+    Render r(Size{1024, 768});
+    ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
+    r.m_game.State().m_bNumbers = true;
+    ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
+    const std::size_t fonts = r.m_canvas.CachedFontCount();
+    for (int i = 0; i < 50; ++i)
+        r.Paint();
+    EXPECT_EQ(r.m_canvas.CachedFontCount(), fonts);
+}
+
+} // namespace
+} // namespace vexadra
+
+namespace {
+class RenderTestApp final : public wxApp {
+public:
+    bool OnInit() override { return true; }
+};
+} // namespace
+wxIMPLEMENT_APP_NO_MAIN(RenderTestApp);
+
+int main(int argc, char** argv)
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    wxInitializer wx(argc, argv);
+    if (!wx.IsOk())
+        return 2;
+    wxImage::AddHandler(new wxPNGHandler);
+    return RUN_ALL_TESTS();
+}
