@@ -28,7 +28,12 @@ ScreenPainter::ScreenPainter(VexadraGame& game)
 {
 }
 
-void ScreenPainter::SetCanvas(Canvas* canvas) { m_canvas = canvas; }
+void ScreenPainter::SetCanvas(Canvas* canvas)
+{
+    m_canvas = canvas;
+    if (m_canvas != nullptr && m_bLaidOut)
+        LayOut(Size{m_geometry.m_rcClient.right, m_geometry.m_rcClient.bottom});
+}
 
 void ScreenPainter::SetPresenter(std::function<void()> present) { m_present = std::move(present); }
 
@@ -114,6 +119,7 @@ void ScreenPainter::FitInstructionsFont()
         m_canvas->SelectFont(m_fontText);
     }
     m_rcInstructions = InsetByCharW();
+    m_pageLines = WrapLines(*m_canvas, m_strInstructions, m_rcInstructions.Width());
 }
 
 void ScreenPainter::FillSquare(int n, const Brush& brush)
@@ -232,7 +238,7 @@ void ScreenPainter::DrawInstructionsPage()
         return;
     m_canvas->FillRect(m_geometry.m_rcClient, kPaper);
     m_canvas->SelectFont(m_fontText);
-    DrawWrapped(*m_canvas, m_strInstructions, m_rcInstructions, kTextBlack);
+    DrawLines(*m_canvas, m_pageLines, m_rcInstructions, kTextBlack);
 }
 
 void ScreenPainter::Present()

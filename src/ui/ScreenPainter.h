@@ -7,6 +7,7 @@
 #include <ctime>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "game/GameScreen.h"
 #include "game/VexadraGame.h"
@@ -23,7 +24,8 @@ class ScreenPainter final : public GameScreen {
 public:
     explicit ScreenPainter(VexadraGame& game);
 
-    // Where everything is drawn: the window's off-screen image. Must be set before drawing.
+    // Where everything is drawn: the window's off-screen image. Must be set before a
+    // paint. Another canvas may measure text differently, so the layout is made again.
     void SetCanvas(Canvas* canvas);
     // What Present() calls: brings the off-screen image onto the screen now.
     void SetPresenter(std::function<void()> present);
@@ -80,6 +82,9 @@ private:
 
     std::array<std::string, kTextSlots> m_strText;
     std::string m_strInstructions;
+    // The page broken into lines for m_rcInstructions in m_fontText, at each layout:
+    // breaking the page is by far the dearest part of drawing it.
+    std::vector<std::string> m_pageLines;
     std::string m_strTitle;
     std::string m_strBanner;
     std::string m_strDateTime;

@@ -87,7 +87,11 @@ void DrawLeftCentered(Canvas& canvas, std::string_view text, const Rect& rect, C
 
 void DrawWrapped(Canvas& canvas, std::string_view text, const Rect& rect, ColorRef color)
 {
-    const std::vector<std::string> lines = WrapLines(canvas, text, rect.Width());
+    DrawLines(canvas, WrapLines(canvas, text, rect.Width()), rect, color);
+}
+
+void DrawLines(Canvas& canvas, const std::vector<std::string>& lines, const Rect& rect, ColorRef color)
+{
     const int lineHeight = canvas.LineHeight();
     canvas.SetClip(rect);
     int y = rect.top;

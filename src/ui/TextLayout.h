@@ -23,6 +23,8 @@ int MeasureWrapped(Canvas& canvas, std::string_view text, int width);
 void DrawCentered(Canvas& canvas, std::string_view text, const Rect& rect, ColorRef color);
 // One line, left-aligned and vertically centred, clipped to the rectangle.
 void DrawLeftCentered(Canvas& canvas, std::string_view text, const Rect& rect, ColorRef color);
+// Lines from WrapLines, from the rectangle's top-left corner, clipped to the rectangle.
+void DrawLines(Canvas& canvas, const std::vector<std::string>& lines, const Rect& rect, ColorRef color);
 // Wrapped to the rectangle's width from its top-left corner, clipped to the rectangle.
 void DrawWrapped(Canvas& canvas, std::string_view text, const Rect& rect, ColorRef color);
 

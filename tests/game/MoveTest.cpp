@@ -80,8 +80,9 @@ TEST_P(ScoreTable, ScoresAndBlacksOutAsTheTestsDecide)
     const bool takes = c.first || c.second;
     EXPECT_EQ(Cues(), takes ? std::vector<CueCall>{kTake} : std::vector<CueCall>{});
     EXPECT_EQ(CountInLog("DrawScoreBox 0"), c.delta == 16 ? 2 : 1);
-    if (takes)  // heard with the first score that a capture brings
+    if (takes) {  // heard with the first score that a capture brings
         EXPECT_EQ(FindInLog(CueLine(IDR_SOUND_TAKE, false)), FindInLog("DrawScoreBox 0") + 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Move, ScoreTable,
@@ -125,9 +126,10 @@ TEST_P(Jump, IsLegalOnlyOverEmptySquaresOnALine)
     S().m_nSide = c.from < kBoardSquares ? 0 : 1;
     for (int n : c.empty)
         Empty(n);
+    Press(c.from);
     const GameState before = S();
 
-    Drag(c.from, c.to);
+    Release(c.to);
 
     if (c.legal) {
         EXPECT_EQ(S().m_nSquareColor[c.from], before.m_nSquareColor[c.to]);

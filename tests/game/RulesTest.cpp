@@ -55,8 +55,9 @@ TEST(Rules, JumpLinesAreExactlyThePairsTwoOrThreeApartOnALine)
         EXPECT_LT(line.nFrom, line.nTo);
         table.insert({line.nFrom, line.nTo, line.nStep});
         // Step 3 would also join the end of one row to the start of the next.
-        if (line.nStep == 3)
+        if (line.nStep == 3) {
             EXPECT_LT(ColumnOf(line.nTo), ColumnOf(line.nFrom)) << line.nFrom << "-" << line.nTo;
+        }
     }
     EXPECT_EQ(expected.size(), 34u);
     EXPECT_EQ(table, expected);

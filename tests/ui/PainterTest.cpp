@@ -288,6 +288,19 @@ TEST_F(Painter, ALaterPaintAtAnotherSizeLaysOutAfreshAndKeepsTheGame)
     EXPECT_TRUE(std::equal(before, before + kColorSlots, S().m_nSquareColor));
 }
 
+TEST_F(Painter, AnotherCanvasIsMeasuredAnew)
+{
+    FirstPaint();
+    const Rect before = painter.InstructionsRect();
+    RecordingCanvas wider;
+    wider.widthScale = 2;
+    painter.SetCanvas(&wider);
+    EXPECT_NE(painter.InstructionsRect(), before);
+    wider.SelectFont(painter.TextFont());
+    EXPECT_LE(MeasureWrapped(wider, painter.InstructionsPage(), painter.InstructionsRect().Width()),
+              painter.InstructionsRect().Height());
+}
+
 TEST_F(Painter, PresentCallsThePresenter)
 {
     int presented = 0;

@@ -1,8 +1,5 @@
 // Built into the game's test programs only while the core carries no score history of
 // its own: just enough of the history for the game to record into.
-#include <algorithm>
-#include <initializer_list>
-
 #include "scores/ScoreHistory.h"
 
 namespace vexadra {
@@ -14,8 +11,12 @@ void ScoreHistory::Clear()
 
 void ScoreHistory::RecordGame(int leftScore, int rightScore, int roundsPlayed)
 {
-    for (int* entries : {m_nGameNumber, m_nLeftScore, m_nRightScore, m_nRoundsPlayed})
-        std::copy_backward(entries, entries + kListed, entries + kListed + 1);
+    for (int k = kListed; k > 0; --k) {
+        m_nGameNumber[k] = m_nGameNumber[k - 1];
+        m_nLeftScore[k] = m_nLeftScore[k - 1];
+        m_nRightScore[k] = m_nRightScore[k - 1];
+        m_nRoundsPlayed[k] = m_nRoundsPlayed[k - 1];
+    }
     m_nGameNumber[0] = m_nGameCount + 1;
     m_nLeftScore[0] = leftScore;
     m_nRightScore[0] = rightScore;

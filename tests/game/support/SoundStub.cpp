@@ -1,6 +1,5 @@
-// The cues reach the backend only for a sound the program holds. Until the embedded
-// sounds are linked in, this weak stand-in gives every cue a one-byte image; once the
-// real images are linked, they win.
+// The cues reach the backend only for a sound the program holds. While the embedded
+// sounds are not linked in, this stand-in gives every cue a one-byte image.
 #include "sound/Cues.h"
 
 namespace vexadra {
@@ -9,7 +8,7 @@ namespace {
 const unsigned char kOneByte[1] = {0};
 } // namespace
 
-[[gnu::weak]] SoundImage FindSound(int)
+SoundImage FindSound(int)
 {
     return SoundImage{kOneByte, sizeof kOneByte};
 }

@@ -1,0 +1,143 @@
+"""Two players at one mouse: capturing and rejected drags with their sounds, a whole
+round to the gong and the new deal, End with the scores list, F2, F1 and Insert."""
+
+import time
+
+from harness import (BLACK, GAME_COLORS, PAPER, GuiTestCase, Layout, audio_segments,
+                     board_colours, classify, ocr)
+
+
+def neighbours():
+    """Pairs of squares of one board (relative indices) that touch, each once."""
+    pairs = []
+    for a in range(16):
+        for b in range(a + 1, 16):
+            if abs(a // 4 - b // 4) <= 1 and abs(a % 4 - b % 4) <= 1:
+                pairs.append((a, b))
+    return pairs
+
+
+def opposite(n):
+    return n + 16 if n < 16 else n - 16
+
+
+def plan_move(colours, side, capture):
+    """A one-step move of the side's own board that takes (or takes nothing), from what the screen shows."""
+    base = 16 * side
+    for a, b in neighbours():
+        f, t = base + a, base + b
+        if colours[f] == BLACK or colours[t] == BLACK:
+            continue
+        takes = colours[f] == colours[opposite(t)] or colours[t] == colours[opposite(f)]
+        if takes == capture:
+            return f, t
+    return None
+
+
+class PlayTest(GuiTestCase):
+
+    def setUp(self):
+        super().setUp()
+        self.game.wait_main_window()
+        self.layout = Layout(self.game.layout())
+        self.game.settle()
+
+    def colours(self, name=None):
+        return board_colours(self.game.screenshot(save_as=self.artifact(name) if name else None), self.layout)
+
+    def cues(self):
+        return [classify(length) for _, length in audio_segments(self.game.audio_file)]
+
+    def box_text(self, name, side=0):
+        shot = self.artifact("box.png")
+        self.game.screenshot(save_as=shot)
+        l, t, r, b = self.layout.box(name, side)
+        return "".join(ocr(shot, crop=(l + 3, t + 3, r - l - 6, b - t - 6)).split())
+
+    def play(self, f, t):
+        self.game.drag(self.layout.centre(f), self.layout.centre(t))
+
+    def test_capture_then_a_rejected_drag(self):
+        g = self.game
+        before = self.colours()
+        move = plan_move(before, 0, capture=True)
+        self.assertIsNotNone(move, "the seeded deal offers the left side a capture")
+        f, t = move
+        self.play(f, t)
+        g.settle(1.0)
+        after = self.colours("capture.png")
+        self.assertEqual((after[f], after[t]), (before[t], before[f]), "the two squares swapped")
+        taken = [n for n in range(16, 32) if after[n] == BLACK]
+        self.assertTrue(taken, "a square of the right board turned black")
+        self.assertTrue(set(taken) <= {opposite(f), opposite(t)})
+        self.assertEqual(self.box_text("score", 0), str(8 * len(taken)))
+        self.assertEqual(self.box_text("moves", 0), "5")
+        l, t_, r, b = self.layout.arrow(1)
+        self.assertEqual(g.screenshot().pixel((l + r) // 2, (t_ + b) // 2), BLACK, "the right side's turn")
+        self.assertEqual(self.cues(), ["take"])
+
+        # The right side is active: a drag on the left board is refused with the buzz alone.
+        f2, t2 = plan_move(after, 0, capture=False) or plan_move(after, 0, capture=True)
+        self.play(f2, t2)
+        g.settle(1.0)
+        self.assertEqual(self.colours(), after, "nothing moved")
+        self.assertEqual(self.cues(), ["take", "brrr"])
+
+    def test_a_whole_round_then_end_scores_f2_f1_and_insert(self):
+        g = self.game
+        for move_number in range(12):
+            side = move_number % 2
+            colours = self.colours()
+            move = plan_move(colours, side, capture=False) or plan_move(colours, side, capture=True)
+            self.play(*move)
+            if move_number < 11:
+                g.settle(0.3)
+        # Straight after the twelfth release the gong holds the game: the last move stays on
+        # screen, and a key pressed now is handled only after the new round is drawn.
+        time.sleep(0.3)
+        during = self.colours("during-gong.png")
+        g.key("Insert")
+        g.settle(3.0)
+        fresh = self.colours("round-2.png")
+        self.assertEqual(sorted(fresh[:16]), sorted(GAME_COLORS), "a new deal, nothing black")
+        self.assertEqual(sorted(fresh[16:]), sorted(GAME_COLORS))
+        self.assertNotEqual(during, fresh, "during the gong the last round's position was shown")
+        self.assertEqual(self.box_text("gameround"), "1/2")
+        self.assertEqual(self.box_text("moves", 0), "6")
+        screen = g.screenshot(save_as=self.artifact("numbers.png"))
+        l, t, r, b = self.layout.arrow(1)
+        self.assertEqual(screen.pixel((l + r) // 2, (t + b) // 2), BLACK, "the right side starts round 2")
+        # Insert, pressed during the gong, numbered the new deal.
+        l, t, r, b = self.layout.square(0)
+        centre = {screen.pixel(x, y) for x in range(l + 10, r - 10) for y in range((t + b) // 2 - 6, (t + b) // 2 + 6)}
+        self.assertTrue(any(sum(p) < 200 for p in centre), "a number is written on square 0")
+        cues = self.cues()
+        self.assertEqual(cues[-1], "gong")
+        self.assertEqual(cues.count("gong"), 1)
+
+        # End at the start of a round with a score ends the game and lists it.
+        g.key("End")
+        dialog = g.find_window("^Vexadra - Scores From Completed Games")
+        g.settle(0.5)
+        shot = self.artifact("scores.png")
+        g.screenshot(save_as=shot)
+        geo = g.window_geometry(dialog)
+        listing = ocr(shot, crop=(geo["X"], geo["Y"], geo["WIDTH"], geo["HEIGHT"]), scale=2)
+        # Game 1, both scores, one round played, and sums equal to its own scores.
+        self.assertRegex(listing, r"(?m)^\s*1\s+(-?\d+)\s+(-?\d+)\s+1\s+\1\s+\2\s*$")
+        g.key("Escape")
+        g.wait_for(lambda: not g.xdotool_search("^Vexadra - Scores"), "the scores list to close")
+        self.assertEqual(self.box_text("gameround"), "2/1")
+        self.assertEqual(self.box_text("score", 0), "0")
+        g.key("F2")
+        g.find_window("^Vexadra - Scores From Completed Games")
+        g.key("Escape")
+        g.wait_for(lambda: not g.xdotool_search("^Vexadra - Scores"), "the scores list to close")
+
+        g.key("F1")
+        g.settle()
+        corner = (self.layout.x + self.layout.w - 3, self.layout.y + self.layout.h - 3)
+        self.assertEqual(g.screenshot().pixel(*corner), PAPER)
+        g.key("End")
+        g.settle()
+        self.assertEqual(self.colours(), fresh, "the boards as they were")
