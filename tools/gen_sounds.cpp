@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -161,7 +160,11 @@ Samples SynthGong(int rate, std::size_t count)
 
 class Bytes {
 public:
-    void Tag(const char (&tag)[5]) { m_data.insert(m_data.end(), tag, tag + 4); }
+    void Tag(const char (&tag)[5])
+    {
+        for (int i = 0; i < 4; ++i)
+            m_data.push_back(static_cast<unsigned char>(tag[i]));
+    }
     void U16(unsigned v) { Little(v, 2); }
     void U32(std::size_t v) { Little(v, 4); }
     void Append(const std::vector<unsigned char>& b) { m_data.insert(m_data.end(), b.begin(), b.end()); }

@@ -25,6 +25,8 @@ StartupOptions ReadStartupOptions()
             options.seed = *seed;
     if (const char* path = std::getenv("VEXADRA_TRACE"))
         options.tracePath = path;
+    if (const char* quit = std::getenv("VEXADRA_QUIT_AFTER_FIRST_PAINT"))
+        options.quitAfterFirstPaint = std::string_view(quit) == "1";
     return options;
 }
 

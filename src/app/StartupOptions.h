@@ -11,10 +11,12 @@ namespace vexadra {
 struct StartupOptions {
     std::uint32_t seed = 0;  // the deal's generator seed
     std::string tracePath;   // where each full paint notes the client area (testing aid)
+    bool quitAfterFirstPaint = false;  // for timing the start-up
 };
 
 // VEXADRA_SEED, a decimal number, fixes the deals for testing; otherwise the time seeds
 // them. VEXADRA_TRACE names a file that each full paint appends its client area to.
+// VEXADRA_QUIT_AFTER_FIRST_PAINT=1 closes the window once the first paint is on screen.
 StartupOptions ReadStartupOptions();
 // A whole decimal number that fits 32 bits, nothing else.
 std::optional<std::uint32_t> ParseSeed(std::string_view text);

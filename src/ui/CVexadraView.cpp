@@ -41,6 +41,7 @@ wxEND_EVENT_TABLE()
 CVexadraView::CVexadraView(wxWindow* parent, const StartupOptions& options)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       m_tracePath(options.tracePath),
+      m_bQuitAfterFirstPaint(options.quitAfterFirstPaint),
       m_random(options.seed),
       m_game(theScoresDlg, m_random),
       m_painter(m_game)
@@ -105,6 +106,22 @@ void CVexadraView::OnPaint(wxPaintEvent&)
     m_bPresentPending = false;
     if (m_buffer.IsOk())
         dc.Blit(0, 0, m_buffer.GetWidth(), m_buffer.GetHeight(), &m_bufferDC, 0, 0);
+    if (!m_bPaintedOnce) {
+        m_bPaintedOnce = true;
+        CallAfter(&CVexadraView::AfterFirstPaint);
+    }
+}
+
+void CVexadraView::AfterFirstPaint()
+{
+    // From now on the layout exists: the window may no longer shrink below the smallest
+    // size the game can be laid out in (before the first paint a small screen must still
+    // reach the abort message).
+    if (wxWindow* frame = wxGetTopLevelParent(this)) {
+        frame->SetMinClientSize(frame->GetClientSize() - GetClientSize() + wxSize(kMinClientWidth, kMinClientHeight));
+        if (m_bQuitAfterFirstPaint)
+            frame->Close(true);
+    }
 }
 
 void CVexadraView::Present()

@@ -41,8 +41,11 @@ private:
     void AbortTooSmall();
     void ShowScores();
     void TracePaint();
+    void AfterFirstPaint();
 
     std::string m_tracePath;
+    bool m_bQuitAfterFirstPaint = false;
+    bool m_bPaintedOnce = false;
     SeededRandom m_random;
     VexadraGame m_game;
     ScreenPainter m_painter;

@@ -79,6 +79,14 @@ TEST_P(LastMove, WaitsForTheCaptureThenTheGongThenShowsTheNewRound)
 
 INSTANTIATE_TEST_SUITE_P(Round, LastMove, ::testing::Values(0, 1, 2));
 
+TEST_F(GameTest, TheStartersLastMoveDoesNotWaitForItsCapture)
+{
+    QuietMoves(10);
+    CapturingMove();
+    EXPECT_EQ(Cues(), (std::vector<CueCall>{{IDR_SOUND_TAKE, false}}));
+    EXPECT_EQ(S().m_nMovesLeft[0] + S().m_nMovesLeft[1], 1);
+}
+
 TEST_F(GameTest, TheStartingSideAlternatesOverRoundsAndGames)
 {
     // Left, right, left; every quiet move costs its mover 1.

@@ -182,12 +182,6 @@ TEST_F(ScoresDialog, WindowCarriesTheTitleHeadingButtonsAndTheListOfTheHistory)
     EXPECT_TRUE(list->GetFont().IsFixedWidth());
     EXPECT_TRUE(list->HasFlag(wxLB_ALWAYS_SB));
 
-    // Tab reaches Exit and Left Sum only.
-    EXPECT_TRUE(exit->CanAcceptFocusFromKeyboard());
-    EXPECT_TRUE(left->CanAcceptFocusFromKeyboard());
-    EXPECT_FALSE(right->CanAcceptFocusFromKeyboard());
-    EXPECT_FALSE(list->CanAcceptFocusFromKeyboard());
-
     // Heading and sum buttons in a row above the list, Exit centred below it, and a
     // whole list line fits the list without scrolling sideways.
     const wxRect listRect = list->GetRect();
@@ -270,6 +264,20 @@ TEST_F(ScoresDialog, OpensWithTheFocusOnExitAndEscapeOrEnterClosesIt)
         EXPECT_TRUE(closedByKey) << "key " << key;
         EXPECT_EQ(OpenScoresDialog(), nullptr);
     }
+}
+
+TEST_F(ScoresDialog, TabMovesBetweenExitAndLeftSumOnly)
+{
+    std::vector<wxWindowID> focused;
+    RunModal(scores, [&](wxDialog* dialog) {
+        for (int i = 0; i < 3; ++i) {
+            Press(WXK_TAB);
+            wxWindow* focus = wxWindow::FindFocus();
+            focused.push_back(focus ? focus->GetId() : wxID_NONE);
+        }
+        dialog->EndModal(wxID_OK);
+    });
+    EXPECT_EQ(focused, (std::vector<wxWindowID>{IDC_LEFT_SUM, wxID_OK, IDC_LEFT_SUM}));
 }
 
 TEST_F(ScoresDialog, ALineOfTheListCannotBeSelected)

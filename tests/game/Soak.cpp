@@ -1,0 +1,562 @@
+// Drives the game's own handlers with a long stream of random presses, releases and keys
+// and checks after every event that the game is still sound: the boards, the scores, the
+// turn, the cues, the score history, and that the screen shows what the state holds.
+//
+//   vexadra_soak [events]        (or VEXADRA_SOAK_EVENTS; default 1000000)
+//   VEXADRA_SOAK_SEED=<n>        replays a run; the seed is printed at the start and on failure
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "game/Deal.h"
+#include "game/GameScreen.h"
+#include "game/Keys.h"
+#include "game/VexadraGame.h"
+#include "scores/ScoreHistory.h"
+#include "support/CueRecorder.h"
+
+namespace vexadra {
+namespace {
+
+using testing::CueRecorder;
+
+// A client area of the smallest size the game accepts, with the boards in the corners.
+constexpr int kClientWidth = 780;
+constexpr int kClientHeight = 540;
+constexpr int kSquarePx = 84;
+constexpr int kMargin = 7;
+
+Rect SoakSquareRect(int n)
+{
+    const bool left = n < kBoardSquares;
+    const int x0 = left ? kMargin : kClientWidth - kMargin - 4 * kSquarePx;
+    const int y0 = left ? kMargin : kClientHeight - kMargin - 4 * kSquarePx;
+    const int x = x0 + ColumnOf(n) * kSquarePx;
+    const int y = y0 + RowOf(n) * kSquarePx;
+    return Rect{x, y, x + kSquarePx, y + kSquarePx};
+}
+
+// Remembers what each square shows, from the calls the game makes, and passes every call
+// on to a further screen when one is attached (the real painter, say).
+class ShadowScreen final : public GameScreen {
+public:
+    explicit ShadowScreen(const GameState& state) : m_state(state) {}
+    void SetNext(GameScreen* next) { m_next = next; }
+
+    void FillSquare(int n, const Brush& brush) override
+    {
+        Show(n, brush.color);
+        if (m_next) m_next->FillSquare(n, brush);
+    }
+    void FillSquares() override
+    {
+        for (int n = 0; n < kSquares; ++n)
+            Show(n, m_state.ShownColorOf(n));
+        if (m_next) m_next->FillSquares();
+    }
+    void ClearClient() override
+    {
+        Cover();
+        if (m_next) m_next->ClearClient();
+    }
+    void DrawSquareNumber(int n, int number) override
+    {
+        m_number[n] = number;
+        if (m_next) m_next->DrawSquareNumber(n, number);
+    }
+    void DrawNumbers() override
+    {
+        for (int n = 0; n < kSquares; ++n)
+            m_number[n] = ColorNumber(m_state, m_state.ShownColorOf(n));
+        if (m_next) m_next->DrawNumbers();
+    }
+    void DrawInstructionsPage() override
+    {
+        Cover();
+        if (m_next) m_next->DrawInstructionsPage();
+    }
+    void DrawArrow(int side) override { if (m_next) m_next->DrawArrow(side); }
+    void DrawScoreBox(int side) override { if (m_next) m_next->DrawScoreBox(side); }
+    void DrawMovesBox(int side) override { if (m_next) m_next->DrawMovesBox(side); }
+    void DrawGameRoundBox() override { if (m_next) m_next->DrawGameRoundBox(); }
+    void DrawHelpLines() override { if (m_next) m_next->DrawHelpLines(); }
+    void DrawHint() override { if (m_next) m_next->DrawHint(); }
+    void Present() override { if (m_next) m_next->Present(); }
+
+    // Empty when every square shows its state's colour and, with numbering on, its number.
+    std::string Mismatch() const
+    {
+        for (int n = 0; n < kSquares; ++n) {
+            const ColorRef shown = m_state.ShownColorOf(n);
+            if (!m_known[n])
+                return "square " + std::to_string(n) + " was never drawn";
+            if (m_color[n] != shown)
+                return "square " + std::to_string(n) + " shows another colour than its index " +
+                       std::to_string(m_state.m_nSquareColor[n]);
+            const int number = m_state.m_bNumbers ? ColorNumber(m_state, shown) : 0;
+            if (m_number[n] != number)
+                return "square " + std::to_string(n) + " shows number " + std::to_string(m_number[n]) + ", not " +
+                       std::to_string(number);
+        }
+        return {};
+    }
+
+private:
+    void Show(int n, ColorRef color)
+    {
+        m_color[n] = color;
+        m_number[n] = 0;
+        m_known[n] = true;
+    }
+    void Cover() { std::fill(std::begin(m_known), std::end(m_known), false); }
+
+    const GameState& m_state;
+    GameScreen* m_next = nullptr;
+    ColorRef m_color[kSquares] = {};
+    int m_number[kSquares] = {};
+    bool m_known[kSquares] = {};
+};
+
+enum class EventKind { Press, Release, Key };
+
+struct Event {
+    EventKind kind = EventKind::Key;
+    Point point;
+    int key = 0;
+
+    std::string Describe() const
+    {
+        switch (kind) {
+        case EventKind::Press:
+            return "press at (" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
+        case EventKind::Release:
+            return "release at (" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
+        case EventKind::Key:
+            break;
+        }
+        return "key 0x" + [](int k) { char b[8]; std::snprintf(b, sizeof b, "%02X", k); return std::string(b); }(key);
+    }
+};
+
+struct Stats {
+    long long events = 0;
+    long long moves = 0;
+    long long captures = 0;
+    long long rejections = 0;
+    long long rounds = 0;
+    long long games = 0;
+    long long pages = 0;
+};
+
+// Picks the next event, leaning towards what a player does so that most moves are legal
+// and rounds and games really come to an end.
+class EventSource {
+public:
+    explicit EventSource(std::uint64_t seed) : m_rng(seed)
+    {
+        for (int f = 0; f < kBoardSquares; ++f)
+            for (int t = 0; t < kBoardSquares; ++t)
+                if (AreAdjacent(f, t) || FindJumpLine(f, t) != nullptr)
+                    m_partners[f].push_back(t);
+    }
+
+    Event Next(const GameState& s)
+    {
+        const bool roundStart = s.m_nMovesLeft[0] == kMovesPerRound && s.m_nMovesLeft[1] == kMovesPerRound;
+        if (s.m_bInstructions ? Chance(0.2) : Chance(roundStart ? 0.04 : 0.005))
+            return KeyEvent(s);
+        const bool press = m_lastWasPress ? Chance(0.05) : Chance(0.95);
+        m_lastWasPress = press;
+        Event e;
+        e.kind = press ? EventKind::Press : EventKind::Release;
+        e.point = press ? PressPoint(s) : ReleasePoint(s);
+        return e;
+    }
+
+private:
+    bool Chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(m_rng) < p; }
+    int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
+    int Between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
+
+    Event KeyEvent(const GameState& s)
+    {
+        static constexpr int kOtherKeys[] = {0, 0x0D, 0x1B, 0x24, 0x2E, 0x41, 0x72, 0x7B, 0xFF};
+        Event e;
+        const int pick = Below(100);
+        if (s.m_bInstructions && pick < 60)
+            e.key = VK_END;
+        else if (pick < 40)
+            e.key = VK_END;
+        else if (pick < 55)
+            e.key = VK_F1;
+        else if (pick < 70)
+            e.key = VK_F2;
+        else if (pick < 80)
+            e.key = VK_INSERT;
+        else
+            e.key = kOtherKeys[Below(static_cast<int>(std::size(kOtherKeys)))];
+        return e;
+    }
+
+    // Strictly inside the square, anywhere.
+    Point Inside(int n)
+    {
+        const Rect r = SoakSquareRect(n);
+        return Point{Between(r.left + 1, r.right - 1), Between(r.top + 1, r.bottom - 1)};
+    }
+
+    // Borders, corners, around and outside the client area.
+    Point Wild()
+    {
+        const Rect r = SoakSquareRect(Below(kSquares));
+        switch (Below(5)) {
+        case 0:
+            return Point{Chance(0.5) ? r.left : r.right, Between(r.top, r.bottom)};
+        case 1:
+            return Point{Between(r.left, r.right), Chance(0.5) ? r.top : r.bottom};
+        case 2: {
+            const Point corners[] = {{0, 0},  {kClientWidth - 1, 0}, {0, kClientHeight - 1},
+                                     {kClientWidth - 1, kClientHeight - 1}, {-1, -1},
+                                     {kClientWidth, kClientHeight}, {r.left, r.top}, {r.right, r.bottom}};
+            return corners[Below(static_cast<int>(std::size(corners)))];
+        }
+        default:
+            return Point{Between(-40, kClientWidth + 40), Between(-40, kClientHeight + 40)};
+        }
+    }
+
+    Point PressPoint(const GameState& s)
+    {
+        const int pick = Below(100);
+        if (pick < 80) {
+            const int base = s.m_nSide == 0 ? 0 : kBoardSquares;
+            m_pressed = base + Below(kBoardSquares);
+            for (int tries = 0; tries < 16 && s.IsEmpty(m_pressed); ++tries)
+                m_pressed = base + (m_pressed + 1) % kBoardSquares;
+            return Inside(m_pressed);
+        }
+        if (pick < 90) {
+            m_pressed = Below(kSquares);
+            return Inside(m_pressed);
+        }
+        m_pressed = -1;
+        return Wild();
+    }
+
+    Point ReleasePoint(const GameState&)
+    {
+        if (m_pressed >= 0 && Chance(0.8)) {
+            const int base = m_pressed < kBoardSquares ? 0 : kBoardSquares;
+            const std::vector<int>& partners = m_partners[m_pressed - base];
+            return Inside(base + partners[Below(static_cast<int>(partners.size()))]);
+        }
+        return Chance(0.5) ? Inside(Below(kSquares)) : Wild();
+    }
+
+    std::mt19937_64 m_rng;
+    std::vector<int> m_partners[kBoardSquares];
+    bool m_lastWasPress = false;
+    int m_pressed = -1;
+};
+
+class SoakFailure {
+public:
+    std::string message;
+};
+
+void Require(bool ok, const std::string& message)
+{
+    if (!ok)
+        throw SoakFailure{message};
+}
+
+// The checks that hold after every event, given the state before it.
+class Checker {
+public:
+    Checker(const VexadraGame& game, const ShadowScreen& screen, const CueRecorder& cues, Stats& stats)
+        : m_game(game), m_screen(screen), m_cues(cues), m_stats(stats)
+    {
+    }
+
+    void Check(const Event& e, const GameState& before, int gameCountBefore, int scoresShown)
+    {
+        const GameState& s = m_game.State();
+        const ScoreHistory& h = m_game.History();
+        CheckBoards(s);
+        for (int side = 0; side < kSides; ++side)
+            Require(s.m_nMovesLeft[side] >= 0 && s.m_nMovesLeft[side] <= kMovesPerRound, "moves left out of range");
+        Require(s.m_nSide == 0 || s.m_nSide == 1, "no active side");
+
+        const bool roundEnded = s.m_nRound == before.m_nRound + 1;
+        const int movesBefore = before.m_nMovesLeft[0] + before.m_nMovesLeft[1];
+        const int movesAfter = s.m_nMovesLeft[0] + s.m_nMovesLeft[1];
+        const bool moved = roundEnded || (s.m_nRound == before.m_nRound && movesAfter == movesBefore - 1);
+        const bool recorded = h.m_nGameCount != gameCountBefore;
+
+        if (moved) {
+            Require(e.kind == EventKind::Release, "a move without a release");
+            CheckMove(before, roundEnded);
+        } else if (recorded) {
+            Require(e.kind == EventKind::Key && e.key == VK_END, "a game recorded without End");
+            CheckEndGame(before, gameCountBefore, scoresShown);
+        } else {
+            CheckNothingMoved(e, before, scoresShown);
+        }
+        if (!s.m_bInstructions) {
+            const std::string mismatch = m_screen.Mismatch();
+            Require(mismatch.empty(), "the screen does not show the state: " + mismatch);
+        }
+    }
+
+private:
+    static void CheckBoards(const GameState& s)
+    {
+        for (int base : {0, kBoardSquares}) {
+            bool seen[kBoardSquares] = {};
+            for (int n = base; n < base + kBoardSquares; ++n) {
+                const int index = s.m_nSquareColor[n];
+                if (index == kBlackIndex)
+                    continue;
+                Require(index >= base && index < base + kBoardSquares,
+                        "square " + std::to_string(n) + " holds index " + std::to_string(index) + " of the other board");
+                Require(!seen[index - base], "index " + std::to_string(index) + " twice on a board");
+                seen[index - base] = true;
+            }
+        }
+    }
+
+    int Count(int nID, bool wait) const
+    {
+        return static_cast<int>(std::count(m_cues.calls.begin(), m_cues.calls.end(), testing::CueCall{nID, wait}));
+    }
+
+    void CheckMove(const GameState& before, bool roundEnded)
+    {
+        const GameState& s = m_game.State();
+        const int mover = before.m_nSide;
+        const int other = OtherSide(mover);
+        const int delta = s.m_nScore[mover] - before.m_nScore[mover];
+        Require(delta == kPointsForNothing || delta == kPointsPerCapture || delta == 2 * kPointsPerCapture,
+                "a move scored " + std::to_string(delta));
+        Require(s.m_nScore[other] == before.m_nScore[other], "a move changed the other side's score");
+
+        const bool firstOfRound = movesLeftFull(before);
+        if (m_lastMover >= 0)
+            Require(firstOfRound ? mover == m_lastMover : mover != m_lastMover, "the movers do not alternate");
+        m_lastMover = mover;
+
+        const bool lastOfRound = before.m_nMovesLeft[mover] == 1 && before.m_nMovesLeft[other] == 0;
+        Require(roundEnded == lastOfRound, "a round ended at the wrong move");
+        const int takes = delta > 0 ? 1 : 0;
+        Require(Count(IDR_SOUND_TAKE, lastOfRound) == takes && Count(IDR_SOUND_TAKE, !lastOfRound) == 0,
+                "the capture cue is wrong");
+        Require(Count(IDR_SOUND_GONG, true) == (roundEnded ? 1 : 0) && Count(IDR_SOUND_BRRR, false) == 0 &&
+                    static_cast<int>(m_cues.calls.size()) == takes + (roundEnded ? 1 : 0),
+                "unexpected cues with a move");
+
+        if (roundEnded) {
+            Require(movesLeftFull(s) && s.m_nSide == mover, "the next round did not start with the last mover");
+            Require(std::none_of(s.m_nSquareColor, s.m_nSquareColor + kSquares,
+                                 [](int index) { return index == kBlackIndex; }),
+                    "an empty square after a deal");
+            ++m_stats.rounds;
+        } else {
+            Require(s.m_nMovesLeft[mover] == before.m_nMovesLeft[mover] - 1 && s.m_nSide == other,
+                    "the turn did not pass");
+            CheckSwapAndCaptures(before, mover, delta);
+        }
+        ++m_stats.moves;
+        m_stats.captures += takes;
+    }
+
+    // The mover's board swapped two squares; the other board lost exactly the colours taken.
+    void CheckSwapAndCaptures(const GameState& before, int mover, int delta) const
+    {
+        const GameState& s = m_game.State();
+        const int own = mover == 0 ? 0 : kBoardSquares;
+        std::vector<int> changed;
+        for (int n = own; n < own + kBoardSquares; ++n)
+            if (s.m_nSquareColor[n] != before.m_nSquareColor[n])
+                changed.push_back(n);
+        Require(changed.size() == 2 && s.m_nSquareColor[changed[0]] == before.m_nSquareColor[changed[1]] &&
+                    s.m_nSquareColor[changed[1]] == before.m_nSquareColor[changed[0]],
+                "a move did not swap two squares");
+        const int theirs = kBoardSquares - own;
+        int taken = 0;
+        for (int n = theirs; n < theirs + kBoardSquares; ++n) {
+            if (s.m_nSquareColor[n] == before.m_nSquareColor[n])
+                continue;
+            Require(s.m_nSquareColor[n] == kBlackIndex &&
+                        (n == OppositeSquare(changed[0]) || n == OppositeSquare(changed[1])),
+                    "a capture blacked out the wrong square");
+            ++taken;
+        }
+        Require(taken * kPointsPerCapture == std::max(delta, 0), "the score does not match the colours taken");
+    }
+
+    void CheckEndGame(const GameState& before, int gameCountBefore, int scoresShown)
+    {
+        const GameState& s = m_game.State();
+        const ScoreHistory& h = m_game.History();
+        Require(!before.m_bInstructions && movesLeftFull(before) && (before.m_nScore[0] != 0 || before.m_nScore[1] != 0),
+                "a game ended without End's precondition");
+        Require(h.m_nGameCount == gameCountBefore + 1 && h.m_nLeftScore[0] == before.m_nScore[0] &&
+                    h.m_nRightScore[0] == before.m_nScore[1] && h.m_nRoundsPlayed[0] == before.m_nRound - 1,
+                "the recorded game is not the one played");
+        Require(s.m_nScore[0] == 0 && s.m_nScore[1] == 0 && s.m_nRound == 1, "the new game did not start afresh");
+        Require(std::equal(s.m_nSquareColor, s.m_nSquareColor + kSquares, before.m_nSquareColor) &&
+                    s.m_nSide == before.m_nSide && movesLeftFull(s),
+                "ending a game changed the board or the turn");
+        Require(scoresShown == 1 && m_cues.calls.empty(), "ending a game did not just show the scores");
+        CheckHistory(h);
+        ++m_stats.games;
+    }
+
+    static void CheckHistory(const ScoreHistory& h)
+    {
+        const int count = h.m_nGameCount;
+        Require(h.m_nGameNumber[0] == count, "the newest entry does not carry the game count");
+        for (int i = 1; i < std::min(count, ScoreHistory::kListed + 1); ++i)
+            Require(h.m_nGameNumber[i] == h.m_nGameNumber[i - 1] - 1, "the game numbers do not count down");
+        for (int i = count; i < ScoreHistory::kListed; ++i)
+            Require(h.m_nGameNumber[i] == 0 && h.m_nLeftScore[i] == 0 && h.m_nRightScore[i] == 0 &&
+                        h.m_nRoundsPlayed[i] == 0,
+                    "an unused history entry is not zero");
+    }
+
+    void CheckNothingMoved(const Event& e, const GameState& before, int scoresShown)
+    {
+        const GameState& s = m_game.State();
+        Require(std::equal(s.m_nSquareColor, s.m_nSquareColor + kSquares, before.m_nSquareColor) &&
+                    s.m_nScore[0] == before.m_nScore[0] && s.m_nScore[1] == before.m_nScore[1] &&
+                    s.m_nSide == before.m_nSide && s.m_nRound == before.m_nRound &&
+                    s.m_nMovesLeft[0] == before.m_nMovesLeft[0] && s.m_nMovesLeft[1] == before.m_nMovesLeft[1],
+                "the position changed without a move");
+        const int brrr = Count(IDR_SOUND_BRRR, false);
+        Require(static_cast<int>(m_cues.calls.size()) == brrr && brrr <= 1, "unexpected cues without a move");
+        m_stats.rejections += brrr;
+        if (e.kind != EventKind::Key) {
+            Require(!before.m_bInstructions || (brrr == 0 && s.m_nPressState == before.m_nPressState),
+                    "a click on the page did something");
+            return;
+        }
+        Require(brrr == 0, "a key made a sound");
+        const bool gameMode = !before.m_bInstructions;
+        const bool endAllowed = movesLeftFull(before) && (before.m_nScore[0] != 0 || before.m_nScore[1] != 0);
+        Require(!(gameMode && e.key == VK_END && endAllowed), "End did not end the game");
+        const bool showsScores = gameMode && e.key == VK_F2 && m_game.History().m_nGameCount > 0;
+        Require(scoresShown == (showsScores ? 1 : 0), "the scores were shown at the wrong time");
+        const bool toPage = gameMode && e.key == VK_F1;
+        const bool toGame = !gameMode && e.key == VK_END;
+        Require(s.m_bInstructions == (toPage || (!toGame && before.m_bInstructions)), "the page came or went wrongly");
+        Require(s.m_bNumbers == (before.m_bNumbers || (gameMode && e.key == VK_INSERT)), "numbering changed wrongly");
+        if (toPage)
+            ++m_stats.pages;
+    }
+
+    static bool movesLeftFull(const GameState& s)
+    {
+        return s.m_nMovesLeft[0] == kMovesPerRound && s.m_nMovesLeft[1] == kMovesPerRound;
+    }
+
+    const VexadraGame& m_game;
+    const ShadowScreen& m_screen;
+    const CueRecorder& m_cues;
+    Stats& m_stats;
+    int m_lastMover = -1;
+};
+
+// What the first paint does for the game: lays the squares out, resolves the colours,
+// deals the first round and draws everything.
+void FirstPaint(VexadraGame& game, GameScreen& screen)
+{
+    GameState& s = game.State();
+    s.m_rcClient = Rect{0, 0, kClientWidth, kClientHeight};
+    s.m_rcDealClient = s.m_rcClient;
+    for (int n = 0; n < kSquares; ++n)
+        s.m_rcSquare[n] = SoakSquareRect(n);
+    ResolveGameColors(s, TrueColorNearest);
+    ResolveBlackReference(s, TrueColorNearest);
+    game.DealRound();
+    s.m_bDealt = true;
+    screen.ClearClient();
+    screen.FillSquares();
+}
+
+long long EventCount(int argc, char** argv)
+{
+    const char* text = argc > 1 ? argv[1] : std::getenv("VEXADRA_SOAK_EVENTS");
+    return text != nullptr ? std::atoll(text) : 1000000;
+}
+
+std::uint64_t Seed()
+{
+    if (const char* text = std::getenv("VEXADRA_SOAK_SEED"))
+        return std::strtoull(text, nullptr, 10);
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^ std::random_device{}();
+}
+
+int Run(long long events, std::uint64_t seed)
+{
+    std::printf("vexadra_soak: seed %llu, %lld events\n", static_cast<unsigned long long>(seed), events);
+    std::fflush(stdout);
+    const auto started = std::chrono::steady_clock::now();
+
+    ScoreHistory history;
+    SeededRandom random(static_cast<std::uint32_t>(seed));
+    VexadraGame game(history, random);
+    ShadowScreen screen(game.State());
+    game.SetScreen(&screen);
+    int scoresShown = 0;
+    game.SetShowScores([&scoresShown] { ++scoresShown; });
+    CueRecorder cues;
+    FirstPaint(game, screen);
+
+    Stats stats;
+    Checker checker(game, screen, cues, stats);
+    EventSource source(seed);
+    for (long long i = 0; i < events; ++i) {
+        const Event e = source.Next(game.State());
+        const GameState before = game.State();
+        const int gameCountBefore = history.m_nGameCount;
+        cues.calls.clear();
+        scoresShown = 0;
+        switch (e.kind) {
+        case EventKind::Press:
+            game.OnLButtonDown(e.point);
+            break;
+        case EventKind::Release:
+            game.OnLButtonUp(e.point);
+            break;
+        case EventKind::Key:
+            game.OnKeyDown(e.key);
+            break;
+        }
+        try {
+            checker.Check(e, before, gameCountBefore, scoresShown);
+        } catch (const SoakFailure& failure) {
+            std::printf("vexadra_soak: FAILED at event %lld (%s): %s\nreplay with VEXADRA_SOAK_SEED=%llu\n", i,
+                        e.Describe().c_str(), failure.message.c_str(), static_cast<unsigned long long>(seed));
+            return 1;
+        }
+        ++stats.events;
+    }
+
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::printf("vexadra_soak: %lld events, %lld moves (%lld taking), %lld rejections, %lld rounds, %lld games "
+                "recorded, %lld pages shown, %.2f s\n",
+                stats.events, stats.moves, stats.captures, stats.rejections, stats.rounds, stats.games, stats.pages,
+                seconds);
+    return 0;
+}
+
+} // namespace
+} // namespace vexadra
+
+int main(int argc, char** argv) { return vexadra::Run(vexadra::EventCount(argc, argv), vexadra::Seed()); }
