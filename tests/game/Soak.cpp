@@ -158,7 +158,8 @@ struct Stats {
 // and rounds and games really come to an end.
 class EventSource {
 public:
-    explicit EventSource(std::uint64_t seed) : m_rng(seed)
+    // Aims at the squares where the state says they are, whoever laid them out.
+    EventSource(const GameState& state, std::uint64_t seed) : m_state(state), m_rng(seed)
     {
         for (int f = 0; f < kBoardSquares; ++f)
             for (int t = 0; t < kBoardSquares; ++t)
@@ -166,16 +167,17 @@ public:
                     m_partners[f].push_back(t);
     }
 
-    Event Next(const GameState& s)
+    Event Next()
     {
+        const GameState& s = m_state;
         const bool roundStart = s.m_nMovesLeft[0] == kMovesPerRound && s.m_nMovesLeft[1] == kMovesPerRound;
         if (s.m_bInstructions ? Chance(0.2) : Chance(roundStart ? 0.04 : 0.005))
-            return KeyEvent(s);
+            return KeyEvent();
         const bool press = m_lastWasPress ? Chance(0.05) : Chance(0.95);
         m_lastWasPress = press;
         Event e;
         e.kind = press ? EventKind::Press : EventKind::Release;
-        e.point = press ? PressPoint(s) : ReleasePoint(s);
+        e.point = press ? PressPoint() : ReleasePoint();
         return e;
     }
 
@@ -184,12 +186,12 @@ private:
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     int Between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
 
-    Event KeyEvent(const GameState& s)
+    Event KeyEvent()
     {
         static constexpr int kOtherKeys[] = {0, 0x0D, 0x1B, 0x24, 0x2E, 0x41, 0x72, 0x7B, 0xFF};
         Event e;
         const int pick = Below(100);
-        if (s.m_bInstructions && pick < 60)
+        if (m_state.m_bInstructions && pick < 60)
             e.key = VK_END;
         else if (pick < 40)
             e.key = VK_END;
@@ -207,32 +209,34 @@ private:
     // Strictly inside the square, anywhere.
     Point Inside(int n)
     {
-        const Rect r = SoakSquareRect(n);
+        const Rect& r = m_state.m_rcSquare[n];
         return Point{Between(r.left + 1, r.right - 1), Between(r.top + 1, r.bottom - 1)};
     }
 
     // Borders, corners, around and outside the client area.
     Point Wild()
     {
-        const Rect r = SoakSquareRect(Below(kSquares));
+        const Rect& r = m_state.m_rcSquare[Below(kSquares)];
+        const int w = m_state.m_rcClient.Width();
+        const int h = m_state.m_rcClient.Height();
         switch (Below(5)) {
         case 0:
             return Point{Chance(0.5) ? r.left : r.right, Between(r.top, r.bottom)};
         case 1:
             return Point{Between(r.left, r.right), Chance(0.5) ? r.top : r.bottom};
         case 2: {
-            const Point corners[] = {{0, 0},  {kClientWidth - 1, 0}, {0, kClientHeight - 1},
-                                     {kClientWidth - 1, kClientHeight - 1}, {-1, -1},
-                                     {kClientWidth, kClientHeight}, {r.left, r.top}, {r.right, r.bottom}};
+            const Point corners[] = {{0, 0}, {w - 1, 0},   {0, h - 1},          {w - 1, h - 1},
+                                     {-1, -1}, {w, h}, {r.left, r.top}, {r.right, r.bottom}};
             return corners[Below(static_cast<int>(std::size(corners)))];
         }
         default:
-            return Point{Between(-40, kClientWidth + 40), Between(-40, kClientHeight + 40)};
+            return Point{Between(-40, w + 40), Between(-40, h + 40)};
         }
     }
 
-    Point PressPoint(const GameState& s)
+    Point PressPoint()
     {
+        const GameState& s = m_state;
         const int pick = Below(100);
         if (pick < 80) {
             const int base = s.m_nSide == 0 ? 0 : kBoardSquares;
@@ -249,7 +253,7 @@ private:
         return Wild();
     }
 
-    Point ReleasePoint(const GameState&)
+    Point ReleasePoint()
     {
         if (m_pressed >= 0 && Chance(0.8)) {
             const int base = m_pressed < kBoardSquares ? 0 : kBoardSquares;
@@ -259,6 +263,7 @@ private:
         return Chance(0.5) ? Inside(Below(kSquares)) : Wild();
     }
 
+    const GameState& m_state;
     std::mt19937_64 m_rng;
     std::vector<int> m_partners[kBoardSquares];
     bool m_lastWasPress = false;
@@ -473,7 +478,9 @@ private:
 };
 
 // What the first paint does for the game: lays the squares out, resolves the colours,
-// deals the first round and draws everything.
+// deals the first round and draws everything. To soak a real screen as well, attach it
+// with ShadowScreen::SetNext and let its own first paint do this instead; the events aim
+// at whatever square rectangles that paint leaves in the state.
 void FirstPaint(VexadraGame& game, GameScreen& screen)
 {
     GameState& s = game.State();
@@ -520,9 +527,9 @@ int Run(long long events, std::uint64_t seed)
 
     Stats stats;
     Checker checker(game, screen, cues, stats);
-    EventSource source(seed);
+    EventSource source(game.State(), seed);
     for (long long i = 0; i < events; ++i) {
-        const Event e = source.Next(game.State());
+        const Event e = source.Next();
         const GameState before = game.State();
         const int gameCountBefore = history.m_nGameCount;
         cues.calls.clear();

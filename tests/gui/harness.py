@@ -185,6 +185,8 @@ class Game:
             except subprocess.TimeoutExpired:
                 self.proc.kill()
                 self.proc.wait()
+        for stream in (self.proc.stdout, self.proc.stderr):
+            stream.close()
         shutil.rmtree(self.tmp, ignore_errors=True)
 
 

@@ -11,6 +11,7 @@
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/dialog.h>
+#include <wx/gdicmn.h>
 #include <wx/image.h>
 #include <wx/init.h>
 #include <wx/listbox.h>
@@ -124,19 +125,19 @@ void Press(int key)
     Settle();
 }
 
-// Saves what the screen shows when VEXADRA_SCORES_SCREENSHOT names a file.
-void Screenshot(wxDialog* dialog)
+// Saves the part of the screen given when VEXADRA_SCORES_SCREENSHOT names a file; the
+// name is suffixed so several shots of one run do not overwrite each other.
+void Screenshot(const wxRect& rect, const char* suffix)
 {
     const char* path = std::getenv("VEXADRA_SCORES_SCREENSHOT");
     if (!path)
         return;
     wxScreenDC screen;
-    const wxRect rect = dialog->GetScreenRect();
-    wxBitmap bitmap(rect.width, rect.height);
+    wxBitmap bitmap(rect.GetSize());
     wxMemoryDC memory(bitmap);
-    memory.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+    memory.Blit(wxPoint(0, 0), rect.GetSize(), &screen, rect.GetPosition());
     memory.SelectObject(wxNullBitmap);
-    bitmap.SaveFile(path, wxBITMAP_TYPE_PNG);
+    bitmap.SaveFile(wxString(path) + suffix, wxBITMAP_TYPE_PNG);
 }
 
 class ScoresDialog : public testing::Test {
@@ -224,7 +225,7 @@ TEST_F(ScoresDialog, SumButtonsExplainTheSumsOverTheStillOpenDialog)
     wxDialog* shownOver = nullptr;
     RunModal(scores, [&](wxDialog* dialog) {
         shownOver = dialog;
-        Screenshot(dialog);
+        Screenshot(dialog->GetScreenRect(), ".dialog.png");
         ClickOn(dialog->FindWindow(IDC_LEFT_SUM));
         ClickOn(dialog->FindWindow(IDC_RIGHT_SUM));
         ClickOn(dialog->FindWindow(IDC_LEFT_SUM));
@@ -302,14 +303,7 @@ TEST(ScoresDialogMessageBox, RealExplanationHoldsTheClickUntilAnsweredAndLeavesT
     answer.Bind(wxEVT_TIMER, [&](wxTimerEvent&) {
         // Without a message box the click would have been handled long ago.
         answeredWhileClickHeld = !clickHandled;
-        if (const char* path = std::getenv("VEXADRA_SCORES_SCREENSHOT")) {
-            wxScreenDC screen;
-            wxBitmap bitmap(screen.GetSize());
-            wxMemoryDC memory(bitmap);
-            memory.Blit(wxPoint(0, 0), screen.GetSize(), &screen, wxPoint(0, 0));
-            memory.SelectObject(wxNullBitmap);
-            bitmap.SaveFile(wxString(path) + ".box.png", wxBITMAP_TYPE_PNG);
-        }
+        Screenshot(wxRect(wxPoint(0, 0), wxGetDisplaySize()), ".box.png");
         Press(WXK_RETURN);
     });
     RunModal(scores, [&](wxDialog* dialog) {
