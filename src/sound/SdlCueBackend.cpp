@@ -31,6 +31,9 @@ private:
 SdlCueBackend::SdlCueBackend()
 {
     // The desktop's mixer lists the stream under the game's name, not "SDL Application".
+    // SDL would otherwise turn SIGTERM and SIGINT into quit events that nobody reads, and
+    // the game could no longer be ended from outside (a session logout, kill).
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_APP_NAME, "Vexadra");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Vexadra");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Game sounds");

@@ -54,6 +54,12 @@ class MachineTest(GuiTestCase):
         self.assertEqual((after[0], after[1]), (before[1], before[0]), "the move was made")
         self.assertIsNone(g.proc.poll())
 
+    def test_a_terminate_signal_ends_the_game(self):
+        layout = self.start()
+        self.game.drag(layout.centre(0), layout.centre(1))
+        self.game.proc.terminate()
+        self.assertEqual(self.game.wait_exit(timeout=5), -15)
+
     def test_missing_font_faces_get_a_stand_in(self):
         folder = tempfile.mkdtemp(prefix="vexadra-fonts-")
         self.addCleanup(lambda: subprocess.run(["rm", "-rf", folder]))
