@@ -87,15 +87,15 @@ const wxString& WxCanvas::UsableFace(const std::string& face)
     return m_faces.back().second;
 }
 
-const wxFont& WxCanvas::FontFor(const FontSpec& spec)
+const wxFont& WxCanvas::FontFor(const FontSpec& wanted)
 {
     for (const auto& cached : m_fonts)
-        if (cached.first == spec)
+        if (cached.first == wanted)
             return cached.second;
-    const wxString& face = UsableFace(spec.face);
-    wxFont font(wxSize(0, spec.height), wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL,
-                spec.bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false, face);
-    m_fonts.emplace_back(spec, font);
+    const wxString& face = UsableFace(wanted.face);
+    wxFont font(wxSize(0, wanted.height), wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL,
+                wanted.bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false, face);
+    m_fonts.emplace_back(wanted, font);
     return m_fonts.back().second;
 }
 

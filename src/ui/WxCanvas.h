@@ -39,7 +39,7 @@ public:
     void ResetClip() override;
 
 private:
-    const wxFont& FontFor(const FontSpec& spec);
+    const wxFont& FontFor(const FontSpec& wanted);
     const wxString& UsableFace(const std::string& face);
 
     wxDC* m_dc;

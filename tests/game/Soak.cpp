@@ -275,10 +275,12 @@ public:
     std::string message;
 };
 
-void Require(bool ok, const std::string& message)
+[[noreturn]] void Fail(const std::string& message) { throw SoakFailure{message}; }
+
+void Require(bool ok, const char* message)
 {
     if (!ok)
-        throw SoakFailure{message};
+        Fail(message);
 }
 
 // The checks that hold after every event, given the state before it.
@@ -315,7 +317,8 @@ public:
         }
         if (!s.m_bInstructions) {
             const std::string mismatch = m_screen.Mismatch();
-            Require(mismatch.empty(), "the screen does not show the state: " + mismatch);
+            if (!mismatch.empty())
+                Fail("the screen does not show the state: " + mismatch);
         }
     }
 
@@ -328,9 +331,10 @@ private:
                 const int index = s.m_nSquareColor[n];
                 if (index == kBlackIndex)
                     continue;
-                Require(index >= base && index < base + kBoardSquares,
-                        "square " + std::to_string(n) + " holds index " + std::to_string(index) + " of the other board");
-                Require(!seen[index - base], "index " + std::to_string(index) + " twice on a board");
+                if (index < base || index >= base + kBoardSquares)
+                    Fail("square " + std::to_string(n) + " holds index " + std::to_string(index) + " of another board");
+                if (seen[index - base])
+                    Fail("index " + std::to_string(index) + " twice on a board");
                 seen[index - base] = true;
             }
         }
@@ -347,8 +351,8 @@ private:
         const int mover = before.m_nSide;
         const int other = OtherSide(mover);
         const int delta = s.m_nScore[mover] - before.m_nScore[mover];
-        Require(delta == kPointsForNothing || delta == kPointsPerCapture || delta == 2 * kPointsPerCapture,
-                "a move scored " + std::to_string(delta));
+        if (delta != kPointsForNothing && delta != kPointsPerCapture && delta != 2 * kPointsPerCapture)
+            Fail("a move scored " + std::to_string(delta));
         Require(s.m_nScore[other] == before.m_nScore[other], "a move changed the other side's score");
 
         const bool firstOfRound = movesLeftFull(before);
