@@ -12,6 +12,7 @@
 #include "app/StartupOptions.h"
 #include "res/AppIcon.h"
 #include "ui/CVexadraView.h"
+#include "ui/print/InstructionsPrintout.h"
 
 namespace vexadra {
 
@@ -102,7 +103,7 @@ void CMainFrame::OnAbout(wxCommandEvent&)
     about.ShowModal();
 }
 
-void CMainFrame::OnPrint(wxCommandEvent&) {}
+void CMainFrame::OnPrint(wxCommandEvent&) { PrintInstructions(this, m_view->Painter().Banner()); }
 
 void CMainFrame::OnIgnoredCommand(wxCommandEvent&) {}
 

@@ -1,7 +1,5 @@
 #include "ui/print/InstructionsPrintout.h"
 
-#include <utility>
-
 #include <wx/log.h>
 #include <wx/print.h>
 
@@ -38,7 +36,7 @@ private:
 
 } // namespace
 
-InstructionsPrintout::InstructionsPrintout(std::string banner) : wxPrintout("Vexadra"), m_page(std::move(banner)) {}
+InstructionsPrintout::InstructionsPrintout(std::string_view banner) : wxPrintout("Vexadra"), m_page(banner) {}
 
 bool InstructionsPrintout::OnPrintPage(int page)
 {

@@ -3,6 +3,7 @@
 // code the tests draw.
 
 #include <string>
+#include <string_view>
 
 #include <wx/prntbase.h>
 #include <wx/window.h>
@@ -13,7 +14,7 @@ namespace vexadra {
 
 class InstructionsPrintout final : public wxPrintout {
 public:
-    explicit InstructionsPrintout(std::string banner);
+    explicit InstructionsPrintout(std::string_view banner);
 
     bool OnPrintPage(int page) override;
     bool HasPage(int page) override;

@@ -1,7 +1,6 @@
 #include "ui/print/PrintLayout.h"
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 #include "ui/TextLayout.h"
@@ -41,7 +40,7 @@ std::string ComposePrintText(std::string_view banner, std::string_view instructi
     return text;
 }
 
-InstructionsPrintPage::InstructionsPrintPage(std::string banner)
+InstructionsPrintPage::InstructionsPrintPage(std::string_view banner)
     : m_strInstructions(ComposePrintText(banner, BuildInstructionTexts()[0]))
 {
 }

@@ -30,9 +30,9 @@ std::string ComposePrintText(std::string_view banner, std::string_view instructi
 
 class InstructionsPrintPage {
 public:
-    // Takes its own copy of the banner: the printout keeps the heading it was started
+    // The text is composed here, once: the printout keeps the heading it was started
     // with, whatever the screen paints meanwhile.
-    explicit InstructionsPrintPage(std::string banner);
+    explicit InstructionsPrintPage(std::string_view banner);
 
     // Draws the text in black on a page of the given size, in the canvas's units (the
     // page's device pixels); the paper between the lines is left as it is.
