@@ -45,6 +45,10 @@ class PlayTest(GuiTestCase):
     def colours(self, name=None):
         return board_colours(self.game.screenshot(save_as=self.artifact(name) if name else None), self.layout)
 
+    def corner(self):
+        """A point of the game area that only the instructions page paints (in paper)."""
+        return (self.layout.x + self.layout.w - 3, self.layout.y + self.layout.h - 3)
+
     def cues(self):
         return [classify(length) for _, length in audio_segments(self.game.audio_file)]
 
@@ -94,26 +98,34 @@ class PlayTest(GuiTestCase):
                 g.settle(0.3)
         # Straight after the twelfth release the gong holds the game: the last move stays on
         # screen, and a key pressed now is handled only after the new round is drawn.
+        g.key("F1")
         time.sleep(0.3)
-        during = self.colours("during-gong.png")
-        g.key("Insert")
+        during = g.screenshot(save_as=self.artifact("during-gong.png"))
+        self.assertNotEqual(during.pixel(*self.corner()), PAPER, "F1 waits for the gong")
         g.settle(3.0)
+        self.assertEqual(g.screenshot().pixel(*self.corner()), PAPER, "F1 was not lost")
+        g.key("End")
+        g.settle()
         fresh = self.colours("round-2.png")
         self.assertEqual(sorted(fresh[:16]), sorted(GAME_COLORS), "a new deal, nothing black")
         self.assertEqual(sorted(fresh[16:]), sorted(GAME_COLORS))
-        self.assertNotEqual(during, fresh, "during the gong the last round's position was shown")
+        self.assertNotEqual(board_colours(during, self.layout), fresh,
+                            "during the gong the last round's position was shown")
         self.assertEqual(self.box_text("gameround"), "1/2")
         self.assertEqual(self.box_text("moves", 0), "6")
-        screen = g.screenshot(save_as=self.artifact("numbers.png"))
         l, t, r, b = self.layout.arrow(1)
-        self.assertEqual(screen.pixel((l + r) // 2, (t + b) // 2), BLACK, "the right side starts round 2")
-        # Insert, pressed during the gong, numbered the new deal.
-        l, t, r, b = self.layout.square(0)
-        centre = {screen.pixel(x, y) for x in range(l + 10, r - 10) for y in range((t + b) // 2 - 6, (t + b) // 2 + 6)}
-        self.assertTrue(any(sum(p) < 200 for p in centre), "a number is written on square 0")
+        self.assertEqual(g.screenshot().pixel((l + r) // 2, (t + b) // 2), BLACK, "the right side starts round 2")
         cues = self.cues()
         self.assertEqual(cues[-1], "gong")
         self.assertEqual(cues.count("gong"), 1)
+
+        g.key("Insert")
+        g.settle()
+        screen = g.screenshot(save_as=self.artifact("numbers.png"))
+        l, t, r, b = self.layout.square(0)
+        centre = {screen.pixel(x, y) for x in range(l + 10, r - 10) for y in range((t + b) // 2 - 6, (t + b) // 2 + 6)}
+        self.assertTrue(any(sum(p) < 200 for p in centre), "a number is written on square 0")
+        self.assertEqual(board_colours(screen, self.layout), fresh, "numbering moves nothing")
 
         # End at the start of a round with a score ends the game and lists it.
         g.key("End")
@@ -136,8 +148,7 @@ class PlayTest(GuiTestCase):
 
         g.key("F1")
         g.settle()
-        corner = (self.layout.x + self.layout.w - 3, self.layout.y + self.layout.h - 3)
-        self.assertEqual(g.screenshot().pixel(*corner), PAPER)
+        self.assertEqual(g.screenshot().pixel(*self.corner()), PAPER)
         g.key("End")
         g.settle()
         self.assertEqual(self.colours(), fresh, "the boards as they were")
