@@ -160,26 +160,26 @@ std::vector<std::uint8_t> SdlCueBackend::Convert(SoundImage image) const
     SDL_RWops* rw = SDL_RWFromConstMem(image.data, static_cast<int>(image.size));
     if (rw == nullptr)
         return {};
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec source{};
     Uint8* wav = nullptr;
     Uint32 wavLength = 0;
-    if (SDL_LoadWAV_RW(rw, 1, &spec, &wav, &wavLength) == nullptr)
+    if (SDL_LoadWAV_RW(rw, 1, &source, &wav, &wavLength) == nullptr)
         return {};
 
-    const auto sourceFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels);
+    const auto sourceFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(source.format) / 8 * source.channels);
     const auto deviceFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(m_deviceFormat) / 8 * m_deviceChannels);
     std::vector<std::uint8_t> out;
-    SDL_AudioStream* stream = SDL_NewAudioStream(spec.format, spec.channels, spec.freq,
+    SDL_AudioStream* stream = SDL_NewAudioStream(source.format, source.channels, source.freq,
                                                  static_cast<SDL_AudioFormat>(m_deviceFormat),
                                                  static_cast<Uint8>(m_deviceChannels), m_deviceRate);
-    if (stream != nullptr && sourceFrameBytes > 0 && spec.freq > 0 && wavLength <= static_cast<Uint32>(INT_MAX / 2)) {
+    if (stream != nullptr && sourceFrameBytes > 0 && source.freq > 0 && wavLength <= static_cast<Uint32>(INT_MAX / 2)) {
         // SDL 2.26's resampler keeps its last few hundred frames back even on a
         // flush; a tenth of a second of silence behind the sound pushes them out,
         // and the output is then cut to the sound's own length.
-        const std::vector<std::uint8_t> tail(sourceFrameBytes * static_cast<std::size_t>(spec.freq / 10 + 1),
-                                             SDL_AUDIO_ISSIGNED(spec.format) ? 0x00 : 0x80);
+        const std::vector<std::uint8_t> tail(sourceFrameBytes * static_cast<std::size_t>(source.freq / 10 + 1),
+                                             SDL_AUDIO_ISSIGNED(source.format) ? 0x00 : 0x80);
         const auto frames = static_cast<std::uint64_t>(wavLength / sourceFrameBytes);
-        const auto wanted = frames * static_cast<std::uint64_t>(m_deviceRate) / static_cast<std::uint64_t>(spec.freq);
+        const auto wanted = frames * static_cast<std::uint64_t>(m_deviceRate) / static_cast<std::uint64_t>(source.freq);
         if (SDL_AudioStreamPut(stream, wav, static_cast<int>(wavLength)) == 0
             && SDL_AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size())) == 0
             && SDL_AudioStreamFlush(stream) == 0) {
