@@ -6,6 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 jobs=$(nproc)
+# The desktop libraries keep some memory until exit; see tests/lsan.supp.
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1"
 
 run_suite() {
   local dir=$1; shift

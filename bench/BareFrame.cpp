@@ -1,0 +1,55 @@
+// The yardstick for the game's start-up: the least a wxWidgets program of the same kind
+// does before its first paint. A caption-only frame sized to the work area holds one
+// window that paints white; the frame closes itself once that paint is on screen, as
+// the game does with VEXADRA_QUIT_AFTER_FIRST_PAINT=1.
+
+#include <wx/app.h>
+#include <wx/dcclient.h>
+#include <wx/display.h>
+#include <wx/frame.h>
+#include <wx/window.h>
+
+namespace {
+
+class WhiteWindow final : public wxWindow {
+public:
+    explicit WhiteWindow(wxWindow* parent)
+        : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS)
+    {
+        SetBackgroundStyle(wxBG_STYLE_PAINT);
+        Bind(wxEVT_PAINT, &WhiteWindow::OnPaint, this);
+    }
+
+private:
+    void OnPaint(wxPaintEvent&)
+    {
+        wxPaintDC dc(this);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        if (!m_painted) {
+            m_painted = true;
+            // Closing inside the paint would cut it short; the game closes afterwards too.
+            CallAfter([this] { wxGetTopLevelParent(this)->Close(true); });
+        }
+    }
+
+    bool m_painted = false;
+};
+
+class BareApp final : public wxApp {
+public:
+    bool OnInit() override
+    {
+        auto* frame = new wxFrame(nullptr, wxID_ANY, "Bare frame", wxDefaultPosition, wxDefaultSize, wxCAPTION);
+        new WhiteWindow(frame);
+        frame->SetSize(wxGetClientDisplayRect());
+        frame->Show();
+        frame->Maximize();
+        frame->Raise();
+        return true;
+    }
+};
+
+} // namespace
+
+wxIMPLEMENT_APP(BareApp);
