@@ -1,6 +1,9 @@
-// Drives the game's own handlers with a long stream of random presses, releases and keys
-// and checks after every event that the game is still sound: the boards, the scores, the
-// turn, the cues, the score history, and that the screen shows what the state holds.
+// Drives the game's own handlers with a long stream of random presses, releases, keys and
+// full paints (now and then at a new window size) and checks after every event that the
+// game is still sound: the boards, the scores, the turn, the cues, the score history, and
+// that the screen shows what the state holds: both what the game asked to be drawn and
+// what the real painter drew. The painter draws on a canvas without pixels, so the run
+// needs no display.
 //
 //   vexadra_soak [events]        (or VEXADRA_SOAK_EVENTS; default 1000000)
 //   VEXADRA_SOAK_SEED=<n>        replays a run; the seed is printed at the start and on failure
@@ -10,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,27 +24,102 @@
 #include "game/VexadraGame.h"
 #include "scores/ScoreHistory.h"
 #include "support/CueRecorder.h"
+#include "ui/Canvas.h"
+#include "ui/Geometry.h"
+#include "ui/ScreenPainter.h"
 
 namespace vexadra {
 namespace {
 
 using testing::CueRecorder;
 
-// A client area of the smallest size the game accepts, with the boards in the corners.
-constexpr int kClientWidth = 780;
-constexpr int kClientHeight = 540;
-constexpr int kSquarePx = 84;
-constexpr int kMargin = 7;
+class SoakFailure {
+public:
+    std::string message;
+};
 
-Rect SoakSquareRect(int n)
+[[noreturn]] void Fail(const std::string& message) { throw SoakFailure{message}; }
+
+void Require(bool ok, const char* message)
 {
-    const bool left = n < kBoardSquares;
-    const int x0 = left ? kMargin : kClientWidth - kMargin - 4 * kSquarePx;
-    const int y0 = left ? kMargin : kClientHeight - kMargin - 4 * kSquarePx;
-    const int x = x0 + ColumnOf(n) * kSquarePx;
-    const int y = y0 + RowOf(n) * kSquarePx;
-    return Rect{x, y, x + kSquarePx, y + kSquarePx};
+    if (!ok)
+        Fail(message);
 }
+
+std::string Describe(const Rect& r)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "(%d, %d)-(%d, %d)", r.left, r.top, r.right, r.bottom);
+    return text;
+}
+
+// The painter's canvas: draws nothing and measures text as a fixed-width face, half the
+// font height per character. It remembers the colour each square was last filled with, so
+// that the run sees what the painter put on the screen and not only what the game asked
+// for, and it refuses a fill outside the laid-out client area.
+class SoakCanvas final : public Canvas {
+public:
+    explicit SoakCanvas(const GameState& state) : m_state(state) {}
+
+    ColorRef NearestColor(ColorRef wanted) const override { return wanted; }
+    void FillRect(const Rect& rect, ColorRef color) override { Fill(rect, color); }
+    void Rectangle(const Rect& rect, int, ColorRef fill) override { Fill(rect, fill); }
+    void Polygon(const Point* points, int count, ColorRef) override
+    {
+        const Rect& client = m_state.m_rcClient;
+        for (int i = 0; i < count; ++i)
+            if (points[i].x < client.left || points[i].y < client.top || points[i].x > client.right ||
+                points[i].y > client.bottom)
+                Fail("a polygon reaches outside the client area");
+    }
+    void SelectFont(const FontSpec& font) override { m_height = font.height; }
+    Size TextExtent(std::string_view text) override
+    {
+        return Size{static_cast<int>(text.size()) * std::max(m_height / 2, 1), m_height};
+    }
+    int LineHeight() override { return m_height; }
+    void DrawText(std::string_view, int, int, ColorRef) override { Require(m_height > 0, "text drawn without a font"); }
+    void SetClip(const Rect&) override {}
+    void ResetClip() override {}
+
+    // Empty when every square was last filled whole with the colour its state shows.
+    std::string Mismatch() const
+    {
+        for (int n = 0; n < kSquares; ++n) {
+            if (!m_whole[n])
+                return "square " + std::to_string(n) + " was painted over in part";
+            if (m_color[n] != m_state.ShownColorOf(n))
+                return "square " + std::to_string(n) + " was painted in another colour than its index " +
+                       std::to_string(m_state.m_nSquareColor[n]);
+        }
+        return {};
+    }
+
+private:
+    void Fill(const Rect& r, ColorRef color)
+    {
+        const Rect& client = m_state.m_rcClient;
+        if (r.left < client.left || r.top < client.top || r.right > client.right || r.bottom > client.bottom ||
+            r.left > r.right || r.top > r.bottom)
+            Fail("a fill at " + Describe(r) + " outside the client area " + Describe(client));
+        for (int n = 0; n < kSquares; ++n) {
+            const Rect& sq = m_state.m_rcSquare[n];
+            const bool covers = r.left <= sq.left && r.top <= sq.top && r.right >= sq.right && r.bottom >= sq.bottom;
+            const bool touches = r.left < sq.right && sq.left < r.right && r.top < sq.bottom && sq.top < r.bottom;
+            if (covers) {
+                m_color[n] = color;
+                m_whole[n] = true;
+            } else if (touches) {
+                m_whole[n] = false;
+            }
+        }
+    }
+
+    const GameState& m_state;
+    int m_height = 0;
+    ColorRef m_color[kSquares] = {};
+    bool m_whole[kSquares] = {};
+};
 
 // Remembers what each square shows, from the calls the game makes, and passes every call
 // on to a further screen when one is attached (the real painter, say).
@@ -123,12 +202,13 @@ private:
     bool m_known[kSquares] = {};
 };
 
-enum class EventKind { Press, Release, Key };
+enum class EventKind { Press, Release, Key, Paint };
 
 struct Event {
     EventKind kind = EventKind::Key;
     Point point;
     int key = 0;
+    Size client;  // Paint
 
     std::string Describe() const
     {
@@ -137,6 +217,8 @@ struct Event {
             return "press at (" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
         case EventKind::Release:
             return "release at (" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
+        case EventKind::Paint:
+            return "paint at " + std::to_string(client.cx) + "x" + std::to_string(client.cy);
         case EventKind::Key:
             break;
         }
@@ -152,6 +234,8 @@ struct Stats {
     long long rounds = 0;
     long long games = 0;
     long long pages = 0;
+    long long paints = 0;
+    long long resizes = 0;
 };
 
 // Picks the next event, leaning towards what a player does so that most moves are legal
@@ -170,6 +254,8 @@ public:
     Event Next()
     {
         const GameState& s = m_state;
+        if (Chance(0.02))
+            return PaintEvent();
         const bool roundStart = s.m_nMovesLeft[0] == kMovesPerRound && s.m_nMovesLeft[1] == kMovesPerRound;
         if (s.m_bInstructions ? Chance(0.2) : Chance(roundStart ? 0.04 : 0.005))
             return KeyEvent();
@@ -185,6 +271,18 @@ private:
     bool Chance(double p) { return std::uniform_real_distribution<double>(0.0, 1.0)(m_rng) < p; }
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     int Between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
+
+    // Mostly the size the window has; now and then another, smaller than the game's
+    // minimum as well (the window never gets there, but the painter must cope).
+    Event PaintEvent()
+    {
+        if (Chance(0.25))
+            m_client = Size{Between(kMinClientWidth - 100, 2560), Between(kMinClientHeight - 100, 1600)};
+        Event e;
+        e.kind = EventKind::Paint;
+        e.client = m_client;
+        return e;
+    }
 
     Event KeyEvent()
     {
@@ -268,26 +366,15 @@ private:
     std::vector<int> m_partners[kBoardSquares];
     bool m_lastWasPress = false;
     int m_pressed = -1;
+    Size m_client{kMinClientWidth, kMinClientHeight};
 };
-
-class SoakFailure {
-public:
-    std::string message;
-};
-
-[[noreturn]] void Fail(const std::string& message) { throw SoakFailure{message}; }
-
-void Require(bool ok, const char* message)
-{
-    if (!ok)
-        Fail(message);
-}
 
 // The checks that hold after every event, given the state before it.
 class Checker {
 public:
-    Checker(const VexadraGame& game, const ShadowScreen& screen, const CueRecorder& cues, Stats& stats)
-        : m_game(game), m_screen(screen), m_cues(cues), m_stats(stats)
+    Checker(const VexadraGame& game, const ShadowScreen& screen, const SoakCanvas& canvas, const CueRecorder& cues,
+            Stats& stats)
+        : m_game(game), m_screen(screen), m_canvas(canvas), m_cues(cues), m_stats(stats)
     {
     }
 
@@ -316,9 +403,10 @@ public:
             CheckNothingMoved(e, before, scoresShown);
         }
         if (!s.m_bInstructions) {
-            const std::string mismatch = m_screen.Mismatch();
-            if (!mismatch.empty())
+            if (const std::string mismatch = m_screen.Mismatch(); !mismatch.empty())
                 Fail("the screen does not show the state: " + mismatch);
+            if (const std::string mismatch = m_canvas.Mismatch(); !mismatch.empty())
+                Fail("the painter did not draw the state: " + mismatch);
         }
     }
 
@@ -450,6 +538,12 @@ private:
         const int brrr = Count(IDR_SOUND_BRRR, false);
         Require(static_cast<int>(m_cues.calls.size()) == brrr && brrr <= 1, "unexpected cues without a move");
         m_stats.rejections += brrr;
+        if (e.kind == EventKind::Paint) {
+            Require(brrr == 0 && scoresShown == 0 && s.m_nPressState == before.m_nPressState &&
+                        s.m_bInstructions == before.m_bInstructions && s.m_bNumbers == before.m_bNumbers,
+                    "a paint changed the game");
+            return;
+        }
         if (e.kind != EventKind::Key) {
             Require(!before.m_bInstructions || (brrr == 0 && s.m_nPressState == before.m_nPressState),
                     "a click on the page did something");
@@ -476,29 +570,11 @@ private:
 
     const VexadraGame& m_game;
     const ShadowScreen& m_screen;
+    const SoakCanvas& m_canvas;
     const CueRecorder& m_cues;
     Stats& m_stats;
     int m_lastMover = -1;
 };
-
-// What the first paint does for the game: lays the squares out, resolves the colours,
-// deals the first round and draws everything. To soak a real screen as well, attach it
-// with ShadowScreen::SetNext and let its own first paint do this instead; the events aim
-// at whatever square rectangles that paint leaves in the state.
-void FirstPaint(VexadraGame& game, GameScreen& screen)
-{
-    GameState& s = game.State();
-    s.m_rcClient = Rect{0, 0, kClientWidth, kClientHeight};
-    s.m_rcDealClient = s.m_rcClient;
-    for (int n = 0; n < kSquares; ++n)
-        s.m_rcSquare[n] = SoakSquareRect(n);
-    ResolveGameColors(s, TrueColorNearest);
-    ResolveBlackReference(s, TrueColorNearest);
-    game.DealRound();
-    s.m_bDealt = true;
-    screen.ClearClient();
-    screen.FillSquares();
-}
 
 long long EventCount(int argc, char** argv)
 {
@@ -522,15 +598,30 @@ int Run(long long events, std::uint64_t seed)
     ScoreHistory history;
     SeededRandom random(static_cast<std::uint32_t>(seed));
     VexadraGame game(history, random);
+    // The game draws through the shadow, which passes every call on to the painter.
     ShadowScreen screen(game.State());
+    SoakCanvas canvas(game.State());
+    ScreenPainter painter(game);
+    painter.SetCanvas(&canvas);
+    screen.SetNext(&painter);
     game.SetScreen(&screen);
     int scoresShown = 0;
     game.SetShowScores([&scoresShown] { ++scoresShown; });
     CueRecorder cues;
-    FirstPaint(game, screen);
+    // The painter's first paint lays the screen out and deals; the shadow learns the
+    // squares from one more fill.
+    Size client{kMinClientWidth, kMinClientHeight};
+    try {
+        Require(painter.OnDraw(client, std::time(nullptr)) == ScreenPainter::PaintResult::Drawn,
+                "the first paint found the client too small");
+        screen.FillSquares();
+    } catch (const SoakFailure& failure) {
+        std::printf("vexadra_soak: FAILED at the first paint: %s\n", failure.message.c_str());
+        return 1;
+    }
 
     Stats stats;
-    Checker checker(game, screen, cues, stats);
+    Checker checker(game, screen, canvas, cues, stats);
     EventSource source(game.State(), seed);
     for (long long i = 0; i < events; ++i) {
         const Event e = source.Next();
@@ -538,18 +629,26 @@ int Run(long long events, std::uint64_t seed)
         const int gameCountBefore = history.m_nGameCount;
         cues.calls.clear();
         scoresShown = 0;
-        switch (e.kind) {
-        case EventKind::Press:
-            game.OnLButtonDown(e.point);
-            break;
-        case EventKind::Release:
-            game.OnLButtonUp(e.point);
-            break;
-        case EventKind::Key:
-            game.OnKeyDown(e.key);
-            break;
-        }
         try {
+            // The canvas fails the run from inside a handler when the painter draws wrongly.
+            switch (e.kind) {
+            case EventKind::Press:
+                game.OnLButtonDown(e.point);
+                break;
+            case EventKind::Release:
+                game.OnLButtonUp(e.point);
+                break;
+            case EventKind::Key:
+                game.OnKeyDown(e.key);
+                break;
+            case EventKind::Paint:
+                stats.resizes += e.client != client;
+                client = e.client;
+                ++stats.paints;
+                Require(painter.OnDraw(client, std::time(nullptr)) == ScreenPainter::PaintResult::Drawn,
+                        "a later paint found the client too small");
+                break;
+            }
             checker.Check(e, before, gameCountBefore, scoresShown);
         } catch (const SoakFailure& failure) {
             std::printf("vexadra_soak: FAILED at event %lld (%s): %s\nreplay with VEXADRA_SOAK_SEED=%llu\n", i,
@@ -561,9 +660,9 @@ int Run(long long events, std::uint64_t seed)
 
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::printf("vexadra_soak: %lld events, %lld moves (%lld taking), %lld rejections, %lld rounds, %lld games "
-                "recorded, %lld pages shown, %.2f s\n",
+                "recorded, %lld pages shown, %lld full paints (%lld at a new size), %.2f s\n",
                 stats.events, stats.moves, stats.captures, stats.rejections, stats.rounds, stats.games, stats.pages,
-                seconds);
+                stats.paints, stats.resizes, seconds);
     return 0;
 }
 
