@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/StartupOptions.h"
 #include "sound/Cues.h"
+#include "sound/DeferredCueBackend.h"
 #include "sound/SdlCueBackend.h"
 
 #include <wx/evtloop.h>
@@ -29,15 +30,18 @@ bool CVexadraApp::OnInit()
 
 void CVexadraApp::InstallCues()
 {
-    auto cues = std::make_unique<SdlCueBackend>();
-    // While a cue holds the game up, only paints go on: clicks and keys wait in the
-    // queue and are handled once the cue has ended.
-    cues->SetWaitIdle([] {
-        if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
-            loop->YieldFor(wxEVT_CATEGORY_UI);
+    m_cues = std::make_unique<DeferredCueBackend>([]() -> std::unique_ptr<CueBackend> {
+        auto cues = std::make_unique<SdlCueBackend>();
+        // While a cue holds the game up, only paints go on: clicks and keys wait in the
+        // queue and are handled once the cue has ended. (The hook runs on the thread
+        // that waits for the cue, the window's.)
+        cues->SetWaitIdle([] {
+            if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
+                loop->YieldFor(wxEVT_CATEGORY_UI);
+        });
+        return cues;
     });
-    SetCueBackend(cues.get());
-    m_cues = std::move(cues);
+    SetCueBackend(m_cues.get());
 }
 
 int CVexadraApp::OnExit()

@@ -93,6 +93,7 @@ void ScreenPainter::LayOut(Size client)
     const int uy = m_geometry.m_nUnitY;
     m_fontNumber = NumberFace((7 * uy) / 4);
     FitInstructionsFont();
+    WrapHelpLines();
     m_fontLabel = BoldArial(2 * uy);
     m_bLaidOut = true;
 }
@@ -120,6 +121,13 @@ void ScreenPainter::FitInstructionsFont()
     }
     m_rcInstructions = InsetByCharW();
     m_pageLines = WrapLines(*m_canvas, m_strInstructions, m_rcInstructions.Width());
+}
+
+void ScreenPainter::WrapHelpLines()
+{
+    m_canvas->SelectFont(m_fontText);
+    m_helpLines[0] = WrapLines(*m_canvas, kHelpLines, m_geometry.m_rcHelp.Width());
+    m_helpLines[1] = WrapLines(*m_canvas, kHelpLinesWithEnd, m_geometry.m_rcHelp.Width());
 }
 
 void ScreenPainter::FillSquare(int n, const Brush& brush)
@@ -211,7 +219,7 @@ void ScreenPainter::DrawHelpLines()
     m_canvas->FillRect(m_geometry.m_rcHelp, kWhite);
     m_canvas->SelectFont(m_fontText);
     const bool offerEnd = !m_game.State().m_bInstructions && m_game.EndGameAllowed();
-    DrawWrapped(*m_canvas, offerEnd ? kHelpLinesWithEnd : kHelpLines, m_geometry.m_rcHelp, kGameRoundColor);
+    DrawLines(*m_canvas, m_helpLines[offerEnd ? 1 : 0], m_geometry.m_rcHelp, kGameRoundColor);
 }
 
 void ScreenPainter::DrawHint()

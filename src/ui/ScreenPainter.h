@@ -64,6 +64,7 @@ private:
     bool CanDraw() const { return m_canvas != nullptr && m_bLaidOut; }
     void LayOut(Size client);
     void FitInstructionsFont();
+    void WrapHelpLines();
     Rect InsetByCharW() const;
     void DrawValueBox(const Rect& box, const std::string& value, ColorRef color);
     void DrawLabels(const char* label, const Rect (&rects)[kSides], ColorRef color);
@@ -85,6 +86,8 @@ private:
     // The page broken into lines for m_rcInstructions in m_fontText, at each layout:
     // breaking the page is by far the dearest part of drawing it.
     std::vector<std::string> m_pageLines;
+    // The help lines without and with the End line, broken once per layout: a move redraws them.
+    std::vector<std::string> m_helpLines[2];
     std::string m_strTitle;
     std::string m_strBanner;
     std::string m_strDateTime;

@@ -27,20 +27,41 @@ std::size_t SkipSpaces(std::string_view s, std::size_t pos)
 
 void WrapParagraph(Canvas& canvas, std::string_view para, int width, std::vector<std::string>& lines)
 {
+    std::vector<std::size_t> ends;  // where each word of the paragraph ends
+    for (std::size_t pos = 0, end; (end = NextWordEnd(para, pos)) != pos; pos = end)
+        ends.push_back(end);
+    if (ends.empty()) {
+        lines.emplace_back();
+        return;
+    }
     std::size_t start = 0;
-    do {
+    std::size_t first = 0;  // the line's first word
+    while (first < ends.size()) {
+        // A line only gets wider with each word it takes, so the last word that fits is
+        // found by doubling the step and then halving it: a few measurements a line
+        // instead of one a word, which the instructions page's fitting pays many times.
         // The first word always takes the line, however wide it is: that is what keeps
         // a long word from being cut or the loop from standing still.
-        std::size_t end = NextWordEnd(para, start);
-        for (;;) {
-            const std::size_t next = NextWordEnd(para, end);
-            if (next == end || canvas.TextExtent(para.substr(start, next - start)).cx > width)
+        const auto fits = [&](std::size_t word) {
+            return canvas.TextExtent(para.substr(start, ends[word] - start)).cx <= width;
+        };
+        std::size_t good = first;
+        std::size_t bad = ends.size();
+        for (std::size_t step = 1; good + step < bad; step *= 2) {
+            if (!fits(good + step)) {
+                bad = good + step;
                 break;
-            end = next;
+            }
+            good += step;
         }
-        lines.emplace_back(para.substr(start, end - start));
-        start = SkipSpaces(para, end);
-    } while (start < para.size());
+        while (bad - good > 1) {
+            const std::size_t mid = good + (bad - good) / 2;
+            (fits(mid) ? good : bad) = mid;
+        }
+        lines.emplace_back(para.substr(start, ends[good] - start));
+        start = SkipSpaces(para, ends[good]);
+        first = good + 1;
+    }
 }
 
 void DrawClippedLine(Canvas& canvas, std::string_view text, const Rect& rect, ColorRef color, bool centred)
