@@ -3,6 +3,10 @@
 // window that paints white; the frame closes itself once that paint is on screen, as
 // the game does with VEXADRA_QUIT_AFTER_FIRST_PAINT=1.
 
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
@@ -28,6 +32,10 @@ private:
         dc.Clear();
         if (!m_painted) {
             m_painted = true;
+            // Notes the moment of the first paint, as the game does, for the start-up timing.
+            if (const char* trace = std::getenv("VEXADRA_TRACE"))
+                std::ofstream(trace, std::ios::app)
+                    << "paint at=" << std::chrono::system_clock::now().time_since_epoch().count() << '\n';
             // Closing inside the paint would cut it short; the game closes afterwards too.
             CallAfter([this] { wxGetTopLevelParent(this)->Close(true); });
         }

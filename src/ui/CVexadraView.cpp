@@ -1,5 +1,6 @@
 #include "ui/CVexadraView.h"
 
+#include <chrono>
 #include <ctime>
 #include <fstream>
 
@@ -93,7 +94,8 @@ void CVexadraView::TracePaint()
     const wxPoint origin = ClientToScreen(wxPoint(0, 0));
     const wxSize size = GetClientSize();
     std::ofstream(m_tracePath, std::ios::app) << "paint client=" << origin.x << ',' << origin.y << ',' << size.x
-                                              << ',' << size.y << '\n';
+                                              << ',' << size.y << " at="
+                                              << std::chrono::system_clock::now().time_since_epoch().count() << '\n';
 }
 
 void CVexadraView::OnPaint(wxPaintEvent&)
