@@ -15,7 +15,6 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
-#include <wx/init.h>
 
 #include "ui/print/InstructionsPrintout.h"
 
@@ -164,21 +163,3 @@ TEST(PrintedInstructions, OnlyFortyFiveLinesReachThePaper)
 
 } // namespace
 } // namespace vexadra
-
-namespace {
-class PrintRenderTestApp final : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-} // namespace
-wxIMPLEMENT_APP_NO_MAIN(PrintRenderTestApp);
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    wxInitializer wx(argc, argv);
-    if (!wx.IsOk())
-        return 2;
-    wxImage::AddHandler(new wxPNGHandler);
-    return RUN_ALL_TESTS();
-}

@@ -13,7 +13,6 @@
 #include <wx/dialog.h>
 #include <wx/gdicmn.h>
 #include <wx/image.h>
-#include <wx/init.h>
 #include <wx/listbox.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
@@ -327,24 +326,3 @@ TEST(ScoresDialogMessageBox, RealExplanationHoldsTheClickUntilAnsweredAndLeavesT
 }
 
 } // namespace
-
-class ScoresDialogTestApp : public wxApp {
-public:
-    bool OnInit() override
-    {
-        wxInitAllImageHandlers();
-        return true;
-    }
-};
-
-int main(int argc, char** argv)
-{
-    testing::InitGoogleTest(&argc, argv);
-    wxApp::SetInstance(new ScoresDialogTestApp);
-    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit())
-        return 1;
-    const int result = RUN_ALL_TESTS();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return result;
-}

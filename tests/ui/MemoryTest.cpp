@@ -17,7 +17,6 @@
 #include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/init.h>
 
 #include "game/Deal.h"
 #include "game/Keys.h"
@@ -221,20 +220,3 @@ TEST(Memory, RepaintsAndRoundsKeepTheResidentSetFlat)
 
 } // namespace
 } // namespace vexadra
-
-namespace {
-class MemoryTestApp final : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-} // namespace
-wxIMPLEMENT_APP_NO_MAIN(MemoryTestApp);
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    wxInitializer wx(argc, argv);
-    if (!wx.IsOk())
-        return 2;
-    return RUN_ALL_TESTS();
-}

@@ -10,7 +10,6 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
-#include <wx/init.h>
 
 #include "game/Deal.h"
 #include "scores/ScoreHistory.h"
@@ -215,21 +214,3 @@ TEST(Render, RepeatedPaintsMakeNoNewFonts)
 
 } // namespace
 } // namespace vexadra
-
-namespace {
-class RenderTestApp final : public wxApp {
-public:
-    bool OnInit() override { return true; }
-};
-} // namespace
-wxIMPLEMENT_APP_NO_MAIN(RenderTestApp);
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    wxInitializer wx(argc, argv);
-    if (!wx.IsOk())
-        return 2;
-    wxImage::AddHandler(new wxPNGHandler);
-    return RUN_ALL_TESTS();
-}
