@@ -16,29 +16,15 @@
 #include "scores/ScoreHistory.h"
 #include "ui/ScreenPainter.h"
 #include "ui/WxCanvas.h"
+#include "support/OffscreenGame.h"
 
 namespace vexadra {
 namespace {
 
-class Screen {
+// Laid out and dealt by a first paint.
+class Screen : public testing::OffscreenGame {
 public:
-    Screen(int w, int h)
-        : m_size{w, h}, m_random(5), m_game(m_history, m_random), m_painter(m_game), m_bitmap(w, h, 24),
-          m_dc(m_bitmap), m_canvas(m_dc)
-    {
-        m_painter.SetCanvas(&m_canvas);
-        m_game.SetScreen(&m_painter);
-        m_painter.OnDraw(m_size, std::time(nullptr));
-    }
-
-    Size m_size;
-    ScoreHistory m_history;
-    SeededRandom m_random;
-    VexadraGame m_game;
-    ScreenPainter m_painter;
-    wxBitmap m_bitmap;
-    wxMemoryDC m_dc;
-    WxCanvas m_canvas;
+    Screen(int w, int h) : OffscreenGame(Size{w, h}, 5, 0) { m_painter.OnDraw(m_size, std::time(nullptr)); }
 };
 
 // Passes everything on to the real canvas and counts the text measurements: they are

@@ -25,6 +25,7 @@
 #include "sound/Cues.h"
 #include "ui/ScreenPainter.h"
 #include "ui/WxCanvas.h"
+#include "support/OffscreenGame.h"
 
 // The sanitizers' allocator keeps freed memory in quarantine, so the resident set says
 // nothing about leaks there (and LeakSanitizer covers those builds anyway).
@@ -64,19 +65,9 @@ private:
 };
 
 // One game on one window's worth of off-screen image.
-class Screen {
+class Screen : public testing::OffscreenGame {
 public:
-    Screen(Size size, std::uint32_t seed)
-        : m_size(size), m_random(seed), m_game(m_history, m_random), m_painter(m_game),
-          m_bitmap(size.cx, size.cy, 24), m_dc(m_bitmap), m_canvas(m_dc, 24)
-    {
-        m_painter.SetCanvas(&m_canvas);
-        m_game.SetScreen(&m_painter);
-        m_game.SetShowScores([] {});
-    }
-    ~Screen() { m_game.SetScreen(nullptr); }
-    Screen(const Screen&) = delete;
-    Screen& operator=(const Screen&) = delete;
+    Screen(Size size, std::uint32_t seed) : OffscreenGame(size, seed) { m_game.SetShowScores([] {}); }
 
     // Now and then the page or the numbers (text is what a paint spends its time on);
     // the game is left as it was.
@@ -137,15 +128,6 @@ private:
         }
         return false;
     }
-
-    Size m_size;
-    ScoreHistory m_history;
-    SeededRandom m_random;
-    VexadraGame m_game;
-    ScreenPainter m_painter;
-    wxBitmap m_bitmap;
-    wxMemoryDC m_dc;
-    WxCanvas m_canvas;
 };
 
 // Rounds on one screen with the keys a player uses between them: the page and back,

@@ -16,6 +16,7 @@
 #include "ui/ScreenPainter.h"
 #include "ui/TextLayout.h"
 #include "ui/WxCanvas.h"
+#include "support/OffscreenGame.h"
 
 namespace vexadra {
 namespace {
@@ -37,15 +38,9 @@ std::string Hex(ColorRef c)
 }
 
 // One game drawn into one off-screen image of the given size.
-class Render {
+class Render : public testing::OffscreenGame {
 public:
-    explicit Render(Size size)
-        : m_size(size), m_random(11), m_game(m_history, m_random), m_painter(m_game),
-          m_bitmap(size.cx, size.cy, 24), m_dc(m_bitmap), m_canvas(m_dc, 24)
-    {
-        m_painter.SetCanvas(&m_canvas);
-        m_game.SetScreen(&m_painter);
-    }
+    explicit Render(Size size) : OffscreenGame(size, 11) {}
 
     ScreenPainter::PaintResult Paint() { return m_painter.OnDraw(m_size, 1224684235); }
 
@@ -58,15 +53,6 @@ public:
         image.SaveFile(name + ".png", wxBITMAP_TYPE_PNG);
         return image;
     }
-
-    Size m_size;
-    ScoreHistory m_history;
-    SeededRandom m_random;
-    VexadraGame m_game;
-    ScreenPainter m_painter;
-    wxBitmap m_bitmap;
-    wxMemoryDC m_dc;
-    WxCanvas m_canvas;
 };
 
 void ExpectBox(const wxImage& image, const Rect& box, const char* what)
