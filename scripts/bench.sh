@@ -155,7 +155,8 @@ print("| --- | --- | --- | --- |")
 print("\n".join(rows))
 print()
 print(f"Start-up: {runs} alternating runs of each under one Xvfb 1024x768x24, SDL_AUDIODRIVER unset "
-      "(SDL probes for a sound device and finds none); wall time of the whole process, which closes "
-      "itself after its first paint. Memory: /usr/bin/time -v. The rest: vexadra_bench, release build, "
+      "(SDL probes for a sound device and finds none). To first paint: from the launch to the moment "
+      "the program notes its first paint (VEXADRA_TRACE); and exit: wall time of the whole process, "
+      "which closes itself after its first paint. Memory: /usr/bin/time -v. The rest: vexadra_bench, release build, "
       "into 24-bit off-screen images.")
 EOF
