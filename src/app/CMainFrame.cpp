@@ -35,11 +35,12 @@ wxIconBundle AppIcons()
 }
 } // namespace
 
-// Caption only: no system menu, so no close, minimize or maximize buttons, and no
-// sizing border.
+// An ordinary resizable window: a frame that cannot be resized gets its first size as
+// both its smallest and its largest, and then neither a window manager nor a Wayland
+// compositor can fit it to the screen.
 CMainFrame::CMainFrame(const StartupOptions& options)
     : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(std::string(kAppName) + " - " + kUntitled), wxDefaultPosition,
-              wxDefaultSize, wxCAPTION)
+              wxDefaultSize, wxDEFAULT_FRAME_STYLE)
 {
     SetIcons(AppIcons());
     BuildMenu();
@@ -85,12 +86,12 @@ void CMainFrame::BuildAccelerators()
 
 void CMainFrame::ShowFullScreenSized()
 {
-    // Without a window manager Maximize() does nothing, and some managers won't maximize a
-    // frame without a sizing border: take the work area's size first, so that the very
-    // first paint already sees the final size.
+    // Without a window manager Maximize() does nothing: take the work area's size first,
+    // so that the very first paint already sees the final size. Asking to be maximized
+    // before the window is shown lets a manager or compositor map it maximized at once.
     SetSize(wxGetClientDisplayRect());
-    Show();
     Maximize();
+    Show();
     Raise();
     m_view->SetFocus();
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The main window: caption and menu, no buttons in the title bar, no sizing border;
-// it fills the screen and holds the game view.
+// The main window: an ordinary resizable window with a menu that starts maximized and
+// holds the game view.
 
 #include <wx/frame.h>
 
