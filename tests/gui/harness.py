@@ -386,14 +386,16 @@ class WestonServer:
     """A private weston with its headless backend: a real Wayland compositor with no seat.
     It renders in software so that its own screenshooter can read the screen back."""
 
-    def __init__(self, width, height):
+    BACKEND = "headless-backend.so"
+
+    def __init__(self, width, height, env=None):
         self.width, self.height = width, height
         self.runtime = tempfile.mkdtemp(prefix="vexadra-wayland-")
         os.chmod(self.runtime, 0o700)
         self.socket = "vexadra-test"
-        env = dict(os.environ, XDG_RUNTIME_DIR=self.runtime)
+        env = dict(env or os.environ, XDG_RUNTIME_DIR=self.runtime)
         self.proc = subprocess.Popen(
-            ["weston", "--backend=headless-backend.so", "--use-pixman", "--debug", f"--socket={self.socket}",
+            ["weston", f"--backend={self.BACKEND}", "--use-pixman", "--debug", f"--socket={self.socket}",
              f"--width={width}", f"--height={height}"],
             env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         deadline = time.time() + 20
@@ -435,6 +437,28 @@ class WestonServer:
     def stop(self):
         stop_process(self.proc)
         shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+class NestedWestonServer(WestonServer):
+    """weston in a window of a private Xvfb: a Wayland compositor with a seat, fed by the
+    X server's pointer and keyboard, so that xdotool on that X server plays on Wayland."""
+
+    BACKEND = "x11-backend.so"
+
+    def __init__(self, width, height):
+        self.x = XServer(width, height)
+        try:
+            super().__init__(width, height, env=self.x.env())
+        except Exception:
+            self.x.stop()
+            raise
+
+    def xdotool(self, *args):
+        run(["xdotool", *map(str, args)], env=self.x.env())
+
+    def stop(self):
+        super().stop()
+        self.x.stop()
 
 
 def uniform_ink_blocks(screen, rect):

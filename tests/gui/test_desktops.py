@@ -1,8 +1,11 @@
 """The game on the desktops players use: under a real X window manager, on a Wayland
 compositor, and on a HiDPI screen."""
 
-from harness import (GAME_COLORS, PROGRAM, Game, GuiTestCase, Layout, OpenboxServer, WestonServer, XServer,
-                     board_colours, run, switch_screen_mode, uniform_ink_blocks, window_property)
+import time
+
+from harness import (GAME_COLORS, PAPER, PROGRAM, Game, GuiTestCase, Layout, NestedWestonServer, OpenboxServer,
+                     WestonServer, XServer, board_colours, ocr, run, switch_screen_mode, uniform_ink_blocks,
+                     window_property)
 
 
 class DesktopTestCase(GuiTestCase):
@@ -124,3 +127,62 @@ class HiDpiTest(DesktopTestCase):
         top = layout.box("moves", 0)[3]
         help_lines = (2 * layout.x, 2 * top, layout.w, 2 * (layout.y + layout.h - top))
         self.assertLess(uniform_ink_blocks(screen, help_lines), 0.9)
+
+
+class WaylandInputTest(DesktopTestCase):
+    """On a compositor with a seat: the player's mouse and keys, the dialogs, the ways out."""
+
+    def wait_for_text(self, weston, text, crop, name):
+        shot = self.artifact(name)
+        deadline = time.time() + 60
+        while time.time() < deadline:
+            weston.screenshot(save_as=shot)
+            if text in " ".join(ocr(shot, crop=crop, scale=2).split()):
+                return
+            time.sleep(0.5)
+        self.fail(f"{text!r} never showed")
+
+    def test_too_small_an_output_gets_the_abort_message(self):
+        weston = NestedWestonServer(640, 480)
+        g = self.start(weston)
+        self.wait_for_text(weston, "minimum screen width of 800", (0, 160, 640, 240), "wayland-abort.png")
+        weston.xdotool("mousemove", 320, 240)
+        weston.xdotool("key", "Return")
+        self.assertEqual(g.wait_exit(), 0)
+
+    def test_mouse_keys_about_and_the_ways_out(self):
+        weston = NestedWestonServer(1024, 768)
+        g = self.start(weston)
+        g.wait_for(lambda: g.layout() is not None, "the first paint", timeout=60)
+        g.settle(1)
+        _, _, w, h = g.layout()
+        layout = Layout((1024 - w, 768 - h, w, h))
+        before = board_colours(weston.screenshot(), layout)
+        self.assertEqual(sorted(before[:16]), sorted(GAME_COLORS))
+        weston.xdotool("mousemove", *layout.centre(0))
+        weston.xdotool("mousedown", 1)
+        weston.xdotool("mousemove", *layout.centre(1))
+        weston.xdotool("mouseup", 1)
+        g.wait_for(lambda: board_colours(weston.screenshot(), layout)[:2] == [before[1], before[0]], "the move drawn")
+
+        weston.xdotool("key", "F1")
+        g.wait_for(lambda: weston.screenshot().pixel(*layout.sample(0)) == PAPER, "the instructions page")
+        weston.xdotool("key", "End")
+        g.wait_for(lambda: board_colours(weston.screenshot(), layout)[:2] == [before[1], before[0]], "the boards back")
+
+        # The menus by mouse: Help > About, then File > Exit.
+        menu_y = layout.y - 14
+        weston.xdotool("mousemove", 64, menu_y)
+        weston.xdotool("click", 1)
+        time.sleep(1)
+        weston.xdotool("mousemove", 120, menu_y + 26)
+        weston.xdotool("click", 1)
+        self.wait_for_text(weston, "Version D603", (256, 192, 512, 384), "wayland-about.png")
+        weston.xdotool("key", "Return")
+        g.settle(1)
+        weston.xdotool("mousemove", 20, menu_y)
+        weston.xdotool("click", 1)
+        time.sleep(1)
+        weston.xdotool("mousemove", 60, menu_y + 54)
+        weston.xdotool("click", 1)
+        self.assertEqual(g.wait_exit(), 0)
