@@ -9,6 +9,7 @@
 #include "app/AppTexts.h"
 #include "app/CAboutDlg.h"
 #include "app/Commands.h"
+#include "app/ScreenChangeWatch.h"
 #include "app/StartupOptions.h"
 #include "res/AppIcon.h"
 #include "ui/CVexadraView.h"
@@ -47,6 +48,8 @@ CMainFrame::CMainFrame(const StartupOptions& options)
     BuildAccelerators();
     m_view = new CVexadraView(this, options);
 }
+
+CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::BuildMenu()
 {
@@ -89,11 +92,24 @@ void CMainFrame::ShowFullScreenSized()
     // Without a window manager Maximize() does nothing: take the work area's size first,
     // so that the very first paint already sees the final size. Asking to be maximized
     // before the window is shown lets a manager or compositor map it maximized at once.
-    SetSize(wxGetClientDisplayRect());
+    m_workArea = wxGetClientDisplayRect();
+    SetSize(m_workArea);
     Maximize();
     Show();
     Raise();
     m_view->SetFocus();
+    m_screenWatch = std::make_unique<ScreenChangeWatch>([this] { CallAfter(&CMainFrame::FollowWorkArea); });
+}
+
+void CMainFrame::FollowWorkArea()
+{
+    // A window manager or compositor fits a maximized window to the new area itself and
+    // leaves one the player has placed alone; without one, nobody moves the window that
+    // filled the old area but us.
+    const wxRect area = wxGetClientDisplayRect();
+    if (GetRect() == m_workArea && area != m_workArea)
+        SetSize(area);
+    m_workArea = area;
 }
 
 void CMainFrame::OnExit(wxCommandEvent&) { Close(true); }
