@@ -10,6 +10,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CVexadraApp.h"
 #include "app/Commands.h"
+#include "app/ScreenChangeWatch.h"
 #include "app/StartupOptions.h"
 #include "res/AppIcon.h"
 #include "sound/Cues.h"
@@ -38,17 +39,20 @@ wxIconBundle AppIcons()
 }
 } // namespace
 
-// Caption only: no system menu, so no close, minimize or maximize buttons, and no
-// sizing border.
+// An ordinary resizable window: a frame that cannot be resized gets its first size as
+// both its smallest and its largest, and then neither a window manager nor a Wayland
+// compositor can fit it to the screen.
 CMainFrame::CMainFrame(const StartupOptions& options)
     : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(std::string(kAppName) + " - " + kUntitled), wxDefaultPosition,
-              wxDefaultSize, wxCAPTION)
+              wxDefaultSize, wxDEFAULT_FRAME_STYLE)
 {
     SetIcons(AppIcons());
     BuildMenu();
     BuildAccelerators();
     m_view = new CVexadraView(this, options);
 }
+
+CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::BuildMenu()
 {
@@ -91,14 +95,27 @@ void CMainFrame::BuildAccelerators()
 
 void CMainFrame::ShowFullScreenSized()
 {
-    // Without a window manager Maximize() does nothing, and some managers won't maximize a
-    // frame without a sizing border: take the work area's size first, so that the very
-    // first paint already sees the final size.
-    SetSize(wxGetClientDisplayRect());
-    Show();
+    // Without a window manager Maximize() does nothing: take the work area's size first,
+    // so that the very first paint already sees the final size. Asking to be maximized
+    // before the window is shown lets a manager or compositor map it maximized at once.
+    m_workArea = wxGetClientDisplayRect();
+    SetSize(m_workArea);
     Maximize();
+    Show();
     Raise();
     m_view->SetFocus();
+    m_screenWatch = std::make_unique<ScreenChangeWatch>([this] { CallAfter(&CMainFrame::FollowWorkArea); });
+}
+
+void CMainFrame::FollowWorkArea()
+{
+    // A window manager or compositor fits a maximized window to the new area itself and
+    // leaves one the player has placed alone; without one, nobody moves the window that
+    // filled the old area but us.
+    const wxRect area = wxGetClientDisplayRect();
+    if (GetRect() == m_workArea && area != m_workArea)
+        SetSize(area);
+    m_workArea = area;
 }
 
 void CMainFrame::OnExit(wxCommandEvent&) { Close(true); }

@@ -3,7 +3,7 @@
 import re
 import time
 
-from harness import GuiTestCase, board_colours, Layout, ocr
+from harness import GuiTestCase, board_colours, Layout, ocr, switch_screen_mode
 
 CAPTION = re.compile(r"^Vexadra - .+ -- (\d\d)/(\d\d)/(\d\d) (\d\d):(\d\d):(\d\d) -- Version D604$")
 
@@ -21,6 +21,11 @@ class ShellTest(GuiTestCase):
         self.assertEqual(y + h, self.SCREEN[1], "the game area reaches the bottom of the screen")
 
         self.assertRegex(g.title(), CAPTION)
+
+        # With no window manager to do it, the game itself follows the screen to a new size.
+        switch_screen_mode(self.x, 800, 600)
+        g.wait_for(lambda: g.layout()[2] == 800, "a paint fitting the new screen")
+        self.assertEqual(g.window_geometry(), {"X": 0, "Y": 0, "WIDTH": 800, "HEIGHT": 600})
 
         g.key("alt+h", "a")
         about = g.find_window("^About Vexadra$")
