@@ -7,7 +7,7 @@
 namespace vexadra {
 
 class CMainFrame;
-class CueBackend;
+class DeferredCueBackend;
 
 class CVexadraApp final : public wxApp {
 public:
@@ -15,11 +15,13 @@ public:
     ~CVexadraApp() override;
     bool OnInit() override;
     int OnExit() override;
+    int FilterEvent(wxEvent& event) override;
 
 private:
     void InstallCues();
 
-    std::unique_ptr<CueBackend> m_cues;
+    std::unique_ptr<DeferredCueBackend> m_cues;
+    bool m_bPainted = false;
 };
 
 // The one application object, made before start-up.
