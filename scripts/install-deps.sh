@@ -14,6 +14,7 @@ test_packages=(
   xvfb xauth xdotool x11-utils imagemagick python3
   tesseract-ocr tesseract-ocr-eng
   desktop-file-utils appstream libbenchmark-dev time
+  pulseaudio pulseaudio-utils
 )
 
 packages=("${build_packages[@]}")
