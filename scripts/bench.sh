@@ -224,23 +224,21 @@ def mib(kib):
     return f"{kib / 1024:.1f} MiB"
 
 
-for bus, where in ((False, "no session bus"), (True, "under dbus-run-session")):
-    game, bare = median(("game", bus), "paint"), median(("bare", bus), "paint")
-    row(f"exec → first paint, {where}, median of {runs}", ms(game), ms(bare), verdict(game / bare))
-for bus, where in ((False, "no session bus"), (True, "under dbus-run-session")):
-    game, bare = median(("game", bus), "map"), median(("bare", bus), "map")
-    notes = verdict(game / bare)
-    if bus and peers:
-        notes += "; " + ", ".join(f"{name} {ms(median((name, True), 'map'))} ({median((name, True), 'map') / bare:.2f}×)"
-                                  for name in ("four-in-a-row", "iagno"))
-    row(f"exec → visible window (mapped, before any paint), {where}, median of {runs}", ms(game), ms(bare), notes)
-for bus, where in ((False, "no session bus"), (True, "under dbus-run-session")):
-    game, bare = median(("game", bus), "rss"), median(("bare", bus), "rss")
-    notes = verdict(game / bare)
-    if bus and peers:
-        notes += "; " + ", ".join(f"{name} {mib(median((name, True), 'rss'))} ({median((name, True), 'rss') / bare:.2f}×)"
-                                  for name in ("four-in-a-row", "iagno"))
-    row(f"peak RSS, {where}, median of {runs}", mib(game), mib(bare), notes)
+def rows_by_bus(what, measure, show, peers_too):
+    """One row per session kind: the game against the bare frame, and the peers where measured."""
+    for bus, where in ((False, "no session bus"), (True, "under dbus-run-session")):
+        game, bare = median(("game", bus), measure), median(("bare", bus), measure)
+        notes = verdict(game / bare)
+        if bus and peers and peers_too:
+            notes += "; " + ", ".join(f"{name} {show(median((name, True), measure))} "
+                                      f"({median((name, True), measure) / bare:.2f}×)"
+                                      for name in ("four-in-a-row", "iagno"))
+        row(f"{what}, {where}, median of {runs}", show(game), show(bare), notes)
+
+
+rows_by_bus("exec → first paint", "paint", ms, False)
+rows_by_bus("exec → visible window (mapped, before any paint)", "map", ms, True)
+rows_by_bus("peak RSS", "rss", mib, True)
 game, bare = median(("game", False), "wall"), median(("bare", False), "wall")
 row(f"exec → first paint → exit (SDL_AUDIODRIVER=dummy), no session bus, median of {runs}", ms(game), ms(bare),
     verdict(game / bare, TARGET_EXIT))
