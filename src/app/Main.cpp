@@ -1,4 +1,5 @@
 // Start-up: a clear message instead of a toolkit failure when there is no display.
+// The end: never waits for a sound device search.
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 
 #include "app/AppTexts.h"
 #include "app/CVexadraApp.h"
+#include "sound/DeferredCueBackend.h"
 
 int main(int argc, char** argv)
 {
@@ -30,5 +32,11 @@ int main(int argc, char** argv)
         wxTheApp->OnExit();
     }
     wxEntryCleanup();
+    if (DeferredCueBackend::ThreadsLeftRunning() > 0) {
+        // Still looking for a sound device: end now rather than wait for it, and without
+        // tearing down the libraries that search is running in.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }

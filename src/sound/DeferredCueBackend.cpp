@@ -1,6 +1,7 @@
 #include "sound/DeferredCueBackend.h"
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <utility>
@@ -8,6 +9,10 @@
 namespace vexadra {
 
 using Clock = std::chrono::steady_clock;
+
+namespace {
+std::atomic<int> g_threadsLeftRunning{0};
+} // namespace
 
 // What the sound thread and the owner share; the thread keeps it alive when the owner
 // has gone before the thread could end.
@@ -20,6 +25,7 @@ struct DeferredCueBackend::Shared {
     std::condition_variable_any changed;
     std::unique_ptr<CueBackend> player;
     bool stopping = false;
+    bool abandoned = false;  // the owner ended while the thread was busy, without waiting
     bool busy = false;      // the thread is making or destroying a player, outside the lock
     bool wanted = false;    // a cue found no player
     unsigned attempts = 0;  // players tried so far, made or not
@@ -93,6 +99,9 @@ struct DeferredCueBackend::Shared {
         std::unique_ptr<CueBackend> last = std::move(player);
         lock.unlock();
         last.reset();
+        lock.lock();
+        if (abandoned)
+            --g_threadsLeftRunning;
     }
 };
 
@@ -108,20 +117,23 @@ DeferredCueBackend::~DeferredCueBackend()
 {
     if (!m_thread.joinable())
         return;
-    bool busy = false;
     {
         std::lock_guard lock(m_shared->mutex);
         m_shared->stopping = true;
-        busy = m_shared->busy;
+        // A device search, or closing a device whose server hangs, must not hold up the
+        // end of the program: the thread then finishes on its own.
+        m_shared->abandoned = m_shared->busy;
+        if (m_shared->abandoned)
+            ++g_threadsLeftRunning;
         m_shared->changed.notify_all();
     }
-    // A device search, or closing a device whose server hangs, must not hold up the
-    // end of the program: the thread then finishes on its own.
-    if (busy)
+    if (m_shared->abandoned)
         m_thread.detach();
     else
         m_thread.join();
 }
+
+int DeferredCueBackend::ThreadsLeftRunning() { return g_threadsLeftRunning; }
 
 void DeferredCueBackend::Start()
 {

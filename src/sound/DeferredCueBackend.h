@@ -44,6 +44,11 @@ public:
     // True once a working player is ready, waiting at most the given time for it.
     bool IsReady(Millis wait = Millis{0});
 
+    // How many sound threads were left to finish on their own (busy when their owner
+    // ended). While there are any, the program must end without running the destructors
+    // of statics and libraries that such a thread may still be inside.
+    static int ThreadsLeftRunning();
+
 private:
     struct Shared;
     std::shared_ptr<Shared> m_shared;

@@ -32,10 +32,11 @@ std::unique_ptr<SdlAudioApi> Open(const char* library)
 
 const SdlAudioApi* LoadSdlAudio(const char* library)
 {
-    static std::mutex guard;
-    static std::map<std::string, std::unique_ptr<SdlAudioApi>> loaded;
-    const std::lock_guard lock(guard);
-    auto [it, fresh] = loaded.try_emplace(library);
+    // Never destroyed: a sound thread may still be loading when the program ends.
+    static auto* guard = new std::mutex;
+    static auto* loaded = new std::map<std::string, std::unique_ptr<SdlAudioApi>>;
+    const std::lock_guard lock(*guard);
+    auto [it, fresh] = loaded->try_emplace(library);
     if (fresh)
         it->second = Open(library);
     return it->second.get();

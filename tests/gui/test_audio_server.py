@@ -51,8 +51,8 @@ class PulseServer:
             return None
         return r.stdout if r.returncode == 0 else None
 
-    def has_client(self, name):
-        return f'application.name = "{name}"' in (self.pactl("list", "clients") or "")
+    def has_stream(self, name):
+        return f'application.name = "{name}"' in (self.pactl("list", "sink-inputs") or "")
 
     def wait_for(self, predicate, what, timeout=20):
         deadline = time.time() + timeout
@@ -75,12 +75,12 @@ class AudioServerTest(GuiTestCase):
         self.game.close()  # the harness's own runs on the disk driver
         self.pulse = PulseServer()
         self.addCleanup(self.pulse.cleanup)
-        audio_env = {k: self.pulse.env[k] for k in ("HOME", "PULSE_RUNTIME_PATH", "PULSE_CLIENTCONFIG")}
-        audio_env["SDL_AUDIODRIVER"] = "pulseaudio"
-        self.game = Game(self.x, seed=self.SEED, extra_env=audio_env)
+        self.audio_env = {k: self.pulse.env[k] for k in ("HOME", "PULSE_RUNTIME_PATH", "PULSE_CLIENTCONFIG")}
+        self.audio_env["SDL_AUDIODRIVER"] = "pulseaudio"
+
+    def start_game(self, **extra_env):
+        self.game = Game(self.x, seed=self.SEED, extra_env=dict(self.audio_env, **extra_env))
         self.addCleanup(self.game.close)
-        self.game.wait_main_window()
-        self.layout = Layout(self.game.layout())
 
     def heard_after_refused_drag(self, name):
         """The cues the sink played around one drag on the right board (the left side's turn)."""
@@ -96,13 +96,23 @@ class AudioServerTest(GuiTestCase):
         return [classify(length) for _, length in audio_segments(path, threshold=300)]
 
     def test_the_sound_comes_back_after_the_server_restarts(self):
-        self.pulse.wait_for(lambda: self.pulse.has_client("Vexadra"), "the game to open its sound device")
+        self.start_game()
+        self.game.wait_main_window()
+        self.layout = Layout(self.game.layout())
+        self.pulse.wait_for(lambda: self.pulse.has_stream("Vexadra"), "the game to open its sound device")
         self.assertEqual(self.heard_after_refused_drag("before.raw"), ["brrr"])
 
         self.pulse.stop()
         # A cue while there is no server is dropped; the game must not end or stall over it.
         self.game.drag(self.layout.centre(16), self.layout.centre(17))
         self.pulse.start()
-        self.pulse.wait_for(lambda: self.pulse.has_client("Vexadra"), "the game to reopen its sound device")
+        self.pulse.wait_for(lambda: self.pulse.has_stream("Vexadra"), "the game to reopen its sound device")
         self.assertEqual(self.heard_after_refused_drag("after.raw"), ["brrr"])
         self.assertIsNone(self.game.proc.poll())
+
+    def test_ending_while_the_device_is_still_looked_for_is_clean(self):
+        # The sound library and the device are opened straight after the first paint,
+        # which is also when this run closes: the end must neither wait nor crash.
+        for _ in range(8):
+            self.start_game(VEXADRA_QUIT_AFTER_FIRST_PAINT="1")
+            self.assertEqual(self.game.wait_exit(20), 0, self.game.proc.stderr.read())

@@ -162,7 +162,9 @@ TEST(DeferredCueBackend, AHangingDeviceSearchHoldsUpNeitherAWaitedCueNorTheEnd)
     }
     // Ended without waiting; the player made afterwards is closed by its own thread.
     EXPECT_EQ(d.made, 0);
+    EXPECT_EQ(DeferredCueBackend::ThreadsLeftRunning(), 1);
     release = true;
     EXPECT_TRUE(Eventually([&] { return d.made == 1 && d.alive == 0; }));
+    EXPECT_TRUE(Eventually([] { return DeferredCueBackend::ThreadsLeftRunning() == 0; }));
     EXPECT_TRUE(d.Played().empty());
 }
