@@ -72,7 +72,7 @@ TEST(DeferredCueBackend, MakesThePlayerOnlyWhenAskedAndNeverHoldsUpAnUnwaitedCue
 {
     Devices d;
     DeferredCueBackend cues([&]() -> std::unique_ptr<CueBackend> {
-        std::this_thread::sleep_for(150ms);
+        std::this_thread::sleep_for(500ms);
         return std::make_unique<FakePlayer>(d);
     });
     std::this_thread::sleep_for(30ms);
@@ -81,7 +81,7 @@ TEST(DeferredCueBackend, MakesThePlayerOnlyWhenAskedAndNeverHoldsUpAnUnwaitedCue
     auto start = Clock::now();
     cues.Start();
     cues.Play(IDR_SOUND_BRRR, kSound, false);  // no player yet: dropped
-    EXPECT_LT(Clock::now() - start, 100ms);
+    EXPECT_LT(Clock::now() - start, 300ms);
 
     cues.Play(IDR_SOUND_TAKE, kSound, true);  // waits for the player
     cues.Play(IDR_SOUND_BRRR, kSound, false);
@@ -106,10 +106,12 @@ TEST(DeferredCueBackend, APlayerThatCannotBeMadeLeavesTheCuesSilentAndIsTriedAga
     failing.Play(IDR_SOUND_GONG, kSound, true);  // gives up with the failed attempt, not at the bound
     EXPECT_LT(Clock::now() - start, 1s);
     EXPECT_FALSE(failing.IsReady());
+    const int tried = tries;  // one or two: the thread may have failed before the cue came
+    EXPECT_GE(tried, 1);
     std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(tries, 1);  // no device, no polling
+    EXPECT_EQ(tries, tried);  // no device, no polling
     failing.Play(IDR_SOUND_BRRR, kSound, false);
-    EXPECT_TRUE(Eventually([&] { return tries == 2; }));
+    EXPECT_TRUE(Eventually([&] { return tries == tried + 1; }));
 
     Devices d;
     d.working = false;  // a device that opens broken counts as none
