@@ -15,6 +15,7 @@ test_packages=(
   tesseract-ocr tesseract-ocr-eng
   desktop-file-utils appstream libbenchmark-dev time
   openbox wmctrl x11-xserver-utils weston
+  pulseaudio pulseaudio-utils
 )
 
 packages=("${build_packages[@]}")

@@ -64,6 +64,20 @@ void CVexadraApp::InstallCues()
     SetCueBackend(m_cues.get());
 }
 
+int CVexadraApp::FilterEvent(wxEvent& event)
+{
+    // No sound is needed before the first move: the sound library and the device search
+    // start once the window has painted, so that neither delays the first paint.
+    if (!m_bPainted && event.GetEventType() == wxEVT_PAINT) {
+        m_bPainted = true;
+        CallAfter([this] {
+            if (m_cues)
+                m_cues->Start();
+        });
+    }
+    return wxApp::FilterEvent(event);
+}
+
 int CVexadraApp::OnExit()
 {
     SetCueBackend(nullptr);

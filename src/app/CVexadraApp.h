@@ -11,7 +11,7 @@
 namespace vexadra {
 
 class CMainFrame;
-class CueBackend;
+class DeferredCueBackend;
 
 class CVexadraApp final : public wxApp {
 public:
@@ -19,6 +19,7 @@ public:
     ~CVexadraApp() override;
     bool OnInit() override;
     int OnExit() override;
+    int FilterEvent(wxEvent& event) override;
 
     // Where the player's choices are remembered between runs.
     const SettingsStore& Store() const { return m_store; }
@@ -33,7 +34,8 @@ private:
     StartupOptions m_options;
     SettingsStore m_store;
     Settings m_remembered;
-    std::unique_ptr<CueBackend> m_cues;
+    std::unique_ptr<DeferredCueBackend> m_cues;
+    bool m_bPainted = false;
 };
 
 // The one application object, made before start-up.

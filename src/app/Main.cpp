@@ -1,5 +1,6 @@
 // Start-up: the command line first (it needs no display), then a clear message instead
 // of a toolkit failure when there is no display.
+// The end: never waits for a sound device search.
 
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "app/CommandLine.h"
 #include "app/QuietSound.h"
 #include "app/StartupOptions.h"
+#include "sound/DeferredCueBackend.h"
 
 int main(int argc, char** argv)
 {
@@ -38,5 +40,11 @@ int main(int argc, char** argv)
         wxTheApp->OnExit();
     }
     wxEntryCleanup();
+    if (DeferredCueBackend::ThreadsLeftRunning() > 0) {
+        // Still looking for a sound device: end now rather than wait for it, and without
+        // tearing down the libraries that search is running in.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }

@@ -29,6 +29,9 @@ public:
     // Starts the image at once, replacing anything still playing; with wait, returns
     // only when it has ended.
     virtual void Play(int nID, SoundImage image, bool wait) = 0;
+    // False when the player can no longer be heard (its device went away); its owner may
+    // then make a new one.
+    virtual bool Working() const { return true; }
 };
 
 // The backend stays owned by the caller; nullptr makes the cues silent.

@@ -120,7 +120,9 @@ void ScreenPainter::FitInstructionsFont()
         m_canvas->SelectFont(m_fontText);
     }
     m_rcInstructions = InsetByCharW();
-    m_pageLines = WrapLines(*m_canvas, m_strInstructions, m_rcInstructions.Width());
+    // Broken into lines only when the page is first shown: the game screen never needs them.
+    m_pageLines.clear();
+    m_bPageWrapped = false;
 }
 
 void ScreenPainter::WrapHelpLines()
@@ -246,6 +248,10 @@ void ScreenPainter::DrawInstructionsPage()
         return;
     m_canvas->FillRect(m_geometry.m_rcClient, kPaper);
     m_canvas->SelectFont(m_fontText);
+    if (!m_bPageWrapped) {
+        m_pageLines = WrapLines(*m_canvas, m_strInstructions, m_rcInstructions.Width());
+        m_bPageWrapped = true;
+    }
     DrawLines(*m_canvas, m_pageLines, m_rcInstructions, kTextBlack);
 }
 

@@ -83,9 +83,10 @@ private:
 
     std::array<std::string, kTextSlots> m_strText;
     std::string m_strInstructions;
-    // The page broken into lines for m_rcInstructions in m_fontText, at each layout:
+    // The page broken into lines for m_rcInstructions in m_fontText, once per layout:
     // breaking the page is by far the dearest part of drawing it.
     std::vector<std::string> m_pageLines;
+    bool m_bPageWrapped = false;
     // The help lines without and with the End line, broken once per layout: a move redraws them.
     std::vector<std::string> m_helpLines[2];
     std::string m_strTitle;

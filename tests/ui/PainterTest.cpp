@@ -291,6 +291,8 @@ TEST_F(Painter, ALaterPaintAtAnotherSizeLaysOutAfreshAndKeepsTheGame)
 TEST_F(Painter, AnotherCanvasIsMeasuredAnew)
 {
     FirstPaint();
+    S().m_bInstructions = true;
+    painter.DrawInstructionsPage();  // the page broken into lines for this canvas
     const Rect before = painter.InstructionsRect();
     RecordingCanvas wider;
     wider.widthScale = 2;
@@ -299,6 +301,11 @@ TEST_F(Painter, AnotherCanvasIsMeasuredAnew)
     wider.SelectFont(painter.TextFont());
     EXPECT_LE(MeasureWrapped(wider, painter.InstructionsPage(), painter.InstructionsRect().Width()),
               painter.InstructionsRect().Height());
+    // ...and drawn with lines broken anew for the other canvas.
+    painter.DrawInstructionsPage();
+    ASSERT_FALSE(wider.Texts().empty());
+    for (const CanvasOp* line : wider.Texts())
+        EXPECT_LE(wider.TextExtent(line->text).cx, painter.InstructionsRect().Width()) << line->text;
 }
 
 TEST_F(Painter, PresentCallsThePresenter)
