@@ -214,6 +214,29 @@ int GameKeyFor(int wxKeyCode, int modifiers)
     case WXK_NUMPAD_INSERT:
         // Ctrl+Insert and Shift+Insert belong to the accelerator table.
         return modifiers == wxMOD_NONE ? VK_INSERT : 0;
+    case WXK_HOME:
+    case WXK_NUMPAD_HOME:
+        return VK_HOME;
+    case WXK_LEFT:
+    case WXK_NUMPAD_LEFT:
+        return VK_LEFT;
+    case WXK_UP:
+    case WXK_NUMPAD_UP:
+        return VK_UP;
+    case WXK_RIGHT:
+    case WXK_NUMPAD_RIGHT:
+        return VK_RIGHT;
+    case WXK_DOWN:
+    case WXK_NUMPAD_DOWN:
+        return VK_DOWN;
+    case WXK_SPACE:
+    case WXK_NUMPAD_SPACE:
+        return VK_SPACE;
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER:
+        return VK_RETURN;
+    case WXK_ESCAPE:
+        return VK_ESCAPE;
     default:
         return 0;
     }

@@ -49,6 +49,7 @@ public:
     void FillSquares() override;
     void ClearClient() override;
     void DrawSquareNumber(int n, int number) override;
+    void RedrawSquare(int n) override;
     void DrawArrow(int side) override;
     void DrawScoreBox(int side) override;
     void DrawMovesBox(int side) override;
@@ -68,6 +69,8 @@ private:
     Rect InsetByCharW() const;
     void DrawValueBox(const Rect& box, const std::string& value, ColorRef color);
     void DrawLabels(const char* label, const Rect (&rects)[kSides], ColorRef color);
+    void DrawRing(const Rect& outer, int width, ColorRef color);
+    void DrawKeyMarks();
 
     VexadraGame& m_game;
     Canvas* m_canvas = nullptr;

@@ -291,6 +291,10 @@ class Layout:
         left, bottom = xm - ux // 2, s16[1] - uy
         return (left, bottom - 2 * uy, left + ux, bottom)
 
+    def help(self):
+        """The help lines below the left board, on the screen."""
+        return (self.square(12)[0], self.box("moves", 0)[3] + 3 * self.uy, self.square(15)[2], self.y + self.h - self.uy)
+
     def box(self, name, side=0):
         """Score and moves boxes of a side, and the Game/Round box, on the screen."""
         s = {n: self.square(n) for n in (12, 15, 16, 19, 0)}
