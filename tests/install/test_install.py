@@ -83,6 +83,7 @@ class InstalledTree(unittest.TestCase):
         cls.metainfo = os.path.join(share, "metainfo", f"{APP_ID}.metainfo.xml")
         cls.hicolor = os.path.join(share, "icons", "hicolor")
         cls.svg = os.path.join(cls.hicolor, "scalable", "apps", f"{APP_ID}.svg")
+        cls.manual = os.path.join(share, "man", "man6", "vexadra.6")
 
     @classmethod
     def tearDownClass(cls):
@@ -97,7 +98,7 @@ class InstalledTree(unittest.TestCase):
     def test_every_file_is_installed(self):
         self.assertTrue(os.path.isfile(self.binary) and os.access(self.binary, os.X_OK),
                         "bin/vexadra is an executable file")
-        for path in (self.desktop, self.metainfo, self.svg):
+        for path in (self.desktop, self.metainfo, self.svg, self.manual):
             self.assertTrue(os.path.isfile(path), path)
         # The launcher shows the same picture as the program's own window icon.
         self.assertTrue(filecmp.cmp(self.svg, os.path.join(SOURCE_DIR, "src", "res", "vexadra.svg"),
