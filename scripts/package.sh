@@ -86,7 +86,7 @@ echo "== Purge =="
 apt_get purge vexadra
 left=()
 while IFS= read -r f; do
-  [[ -e $f || -L $f ]] || continue
+  [[ $f != /. ]] && [[ -e $f || -L $f ]] || continue
   # A folder others share (/usr/games, the icon theme's) stays; one of ours may not.
   if [[ -d $f && ! -L $f ]] && dpkg-query -S "$f" >/dev/null 2>&1; then continue; fi
   left+=("$f")
