@@ -8,9 +8,11 @@
 
 #include "app/AppTexts.h"
 #include "app/CAboutDlg.h"
+#include "app/CVexadraApp.h"
 #include "app/Commands.h"
 #include "app/StartupOptions.h"
 #include "res/AppIcon.h"
+#include "sound/Cues.h"
 #include "ui/CVexadraView.h"
 #include "ui/print/InstructionsPrintout.h"
 
@@ -21,6 +23,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(wxID_ABOUT, CMainFrame::OnAbout)
     EVT_MENU(wxID_PRINT, CMainFrame::OnPrint)
     EVT_MENU_RANGE(ID_EDIT_UNDO, ID_PREV_PANE, CMainFrame::OnIgnoredCommand)
+    EVT_MENU(ID_GAME_SOUND, CMainFrame::OnSound)
     EVT_CLOSE(CMainFrame::OnClose)
 wxEND_EVENT_TABLE()
 
@@ -54,10 +57,13 @@ void CMainFrame::BuildMenu()
     file->Append(wxID_PRINT, "&Print...\tCtrl+P");
     file->AppendSeparator();
     file->Append(wxID_EXIT, "E&xit");
+    auto* game = new wxMenu;
+    game->AppendCheckItem(ID_GAME_SOUND, "&Sound")->Check(IsSoundOn());
     auto* help = new wxMenu;
     help->Append(wxID_ABOUT, "&About Vexadra...");
     auto* bar = new wxMenuBar;
     bar->Append(file, "&File");
+    bar->Append(game, "&Game");
     bar->Append(help, "&Help");
     SetMenuBar(bar);
 }
@@ -106,6 +112,12 @@ void CMainFrame::OnAbout(wxCommandEvent&)
 void CMainFrame::OnPrint(wxCommandEvent&) { PrintInstructions(this, m_view->Painter().Banner()); }
 
 void CMainFrame::OnIgnoredCommand(wxCommandEvent&) {}
+
+void CMainFrame::OnSound(wxCommandEvent& event)
+{
+    SetSoundOn(event.IsChecked());
+    theApp->Store().RememberSound(event.IsChecked());
+}
 
 void CMainFrame::OnClose(wxCloseEvent&)
 {

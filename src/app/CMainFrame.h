@@ -24,6 +24,7 @@ private:
     void OnAbout(wxCommandEvent& event);
     void OnPrint(wxCommandEvent& event);
     void OnIgnoredCommand(wxCommandEvent& event);
+    void OnSound(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
     CVexadraView* m_view = nullptr;

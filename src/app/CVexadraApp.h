@@ -4,6 +4,10 @@
 
 #include <wx/app.h>
 
+#include "app/Settings.h"
+#include "app/SettingsStore.h"
+#include "app/StartupOptions.h"
+
 namespace vexadra {
 
 class CMainFrame;
@@ -11,14 +15,24 @@ class CueBackend;
 
 class CVexadraApp final : public wxApp {
 public:
-    CVexadraApp();
+    explicit CVexadraApp(StartupOptions options);
     ~CVexadraApp() override;
     bool OnInit() override;
     int OnExit() override;
 
+    // Where the player's choices are remembered between runs.
+    const SettingsStore& Store() const { return m_store; }
+    // The choices as they were when the run started.
+    const Settings& RememberedAtStart() const { return m_remembered; }
+    // Who plays the right side at start-up: --opponent, else the remembered choice.
+    Opponent OpponentAtStart() const { return StartupOpponent(m_options.opponent, m_remembered); }
+
 private:
     void InstallCues();
 
+    StartupOptions m_options;
+    SettingsStore m_store;
+    Settings m_remembered;
     std::unique_ptr<CueBackend> m_cues;
 };
 

@@ -1,4 +1,5 @@
-// Start-up: a clear message instead of a toolkit failure when there is no display.
+// Start-up: the command line first (it needs no display), then a clear message instead
+// of a toolkit failure when there is no display.
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,17 +9,24 @@
 
 #include "app/AppTexts.h"
 #include "app/CVexadraApp.h"
+#include "app/CommandLine.h"
+#include "app/QuietSound.h"
+#include "app/StartupOptions.h"
 
 int main(int argc, char** argv)
 {
     using namespace vexadra;
+    StartupOptions options = ReadStartupOptions();
+    if (const auto status = ParseCommandLine(argc, argv, options))
+        return *status;
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0')) {
         std::fprintf(stderr, "%s\n", kNoDisplayMessage);
         return 1;
     }
-    theApp = new CVexadraApp;
+    QuietSoundLibraries();
+    theApp = new CVexadraApp(options);
     wxApp::SetInstance(theApp);
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "%s\n", kNoDisplayMessage);

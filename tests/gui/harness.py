@@ -79,6 +79,8 @@ class Game:
             "SDL_AUDIODRIVER": "disk",
             "SDL_DISKAUDIOFILE": self.audio_file,
             "ASAN_OPTIONS": "detect_leaks=0",
+            # The player's own remembered choices must neither steer a test nor be changed by one.
+            "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
         })
         env.update(extra_env or {})
         self.env = env

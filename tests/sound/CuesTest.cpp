@@ -1,4 +1,5 @@
 #include "sound/Cues.h"
+#include "sound/CueLength.h"
 
 #include "WavFile.h"
 
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vexadra {
@@ -153,7 +155,12 @@ struct RecordingBackend : CueBackend {
 
 class CueDispatch : public testing::Test {
 protected:
-    ~CueDispatch() override { SetCueBackend(nullptr); }
+    ~CueDispatch() override
+    {
+        SetCueBackend(nullptr);
+        SetSoundOn(true);
+        SetSilentHold(nullptr);
+    }
     RecordingBackend backend;
 };
 
@@ -182,6 +189,39 @@ TEST_F(CueDispatch, IsSilentWithoutBackendOrSound)
     PlayCue(IDR_SOUND_BRRR);
     PlayCueAndWait(IDR_SOUND_GONG);
     EXPECT_TRUE(backend.calls.empty());
+}
+
+TEST_F(CueDispatch, SoundOffPlaysNothingButAWaitingCueStillHoldsForItsLength)
+{
+    SetCueBackend(&backend);
+    std::vector<std::chrono::milliseconds> holds;
+    SetSilentHold([&holds](std::chrono::milliseconds length) { holds.push_back(length); });
+    SetSoundOn(false);
+    PlayCue(IDR_SOUND_BRRR);
+    PlayCueAndWait(IDR_SOUND_TAKE);
+    PlayCueAndWait(IDR_SOUND_GONG);
+    EXPECT_TRUE(backend.calls.empty());
+    ASSERT_EQ(holds.size(), 2u);
+    for (const auto& [hold, nID] : {std::pair{holds[0], IDR_SOUND_TAKE}, std::pair{holds[1], IDR_SOUND_GONG}}) {
+        const WavFile wav = Parsed(nID);
+        EXPECT_EQ(hold.count(), static_cast<long>(wav.data.size() * 1000 / wav.byteRate)) << nID;
+    }
+    SetSoundOn(true);
+    PlayCue(IDR_SOUND_BRRR);
+    EXPECT_EQ(backend.calls.size(), 1u);
+}
+
+TEST(CueLength, IsZeroForWhatIsNotAWholeWaveImage)
+{
+    const SoundImage gong = FindSound(IDR_SOUND_GONG);
+    EXPECT_GT(CueLength(gong).count(), 1500);
+    // Cut inside the header, and with a format chunk that names no byte rate.
+    EXPECT_EQ(CueLength(SoundImage{gong.data, 20}).count(), 0);
+    std::vector<unsigned char> noRate(gong.data, gong.data + gong.size);
+    std::fill(noRate.begin() + 28, noRate.begin() + 32, 0);
+    EXPECT_EQ(CueLength(SoundImage{noRate.data(), noRate.size()}).count(), 0);
+    const unsigned char text[] = "RIFF....WAVX";
+    EXPECT_EQ(CueLength(SoundImage{text, sizeof text}).count(), 0);
 }
 
 } // namespace
