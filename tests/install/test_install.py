@@ -9,6 +9,7 @@ ImageMagick's identify."""
 import configparser
 import filecmp
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -139,6 +140,17 @@ class InstalledTree(unittest.TestCase):
         self.assertTrue(os.path.isfile(installed) and os.access(installed, os.X_OK), installed)
         self.assertEqual(entry["Terminal"], "false")
         self.assertIn("Game", entry["Categories"].split(";"))
+
+    def test_the_manual_lists_every_option_of_the_program(self):
+        usage = run([self.binary, "--help"], env={k: v for k, v in os.environ.items()
+                                                   if k not in ("DISPLAY", "WAYLAND_DISPLAY")})
+        self.assertEqual(usage.returncode, 0, usage.stdout)
+        options = set(re.findall(r"--[a-z][a-z-]*", usage.stdout))
+        self.assertIn("--version", options)
+        with open(self.manual, encoding="utf-8") as f:
+            manual = f.read().replace("\\-", "-")
+        self.assertEqual([o for o in sorted(options) if o not in manual], [],
+                         "options --help shows that the manual page leaves out")
 
     def test_the_metainfo_agrees_with_the_entry_and_the_build(self):
         root = ET.parse(self.metainfo).getroot()
