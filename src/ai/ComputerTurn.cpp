@@ -19,7 +19,7 @@ void ComputerTurn::SetOpponent(Opponent opponent)
     } else {
         m_computer.reset();
     }
-    m_active = false;
+    Drop();
 }
 
 void ComputerTurn::SetLimits(const SearchLimits& limits)

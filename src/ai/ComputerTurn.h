@@ -29,7 +29,7 @@ public:
 
     ComputerTurn(VexadraGame& game, std::uint64_t seed);
 
-    // Takes effect at the next tick: a turn under way is dropped.
+    // Takes effect at the next tick: a turn under way is dropped, its mark with it.
     void SetOpponent(Opponent opponent);
     Opponent GetOpponent() const { return m_opponent; }
     void SetLimits(const SearchLimits& limits);

@@ -21,6 +21,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(wxID_ABOUT, CMainFrame::OnAbout)
     EVT_MENU(wxID_PRINT, CMainFrame::OnPrint)
     EVT_MENU_RANGE(ID_EDIT_UNDO, ID_PREV_PANE, CMainFrame::OnIgnoredCommand)
+    EVT_MENU_RANGE(ID_OPPONENT_TWO_PLAYERS, ID_OPPONENT_HARD, CMainFrame::OnOpponent)
     EVT_CLOSE(CMainFrame::OnClose)
 wxEND_EVENT_TABLE()
 
@@ -42,22 +43,30 @@ CMainFrame::CMainFrame(const StartupOptions& options)
               wxDefaultSize, wxCAPTION)
 {
     SetIcons(AppIcons());
-    BuildMenu();
+    BuildMenu(options);
     BuildAccelerators();
     m_view = new CVexadraView(this, options);
+    m_view->SetOpponent(options.opponent);
 }
 
-void CMainFrame::BuildMenu()
+void CMainFrame::BuildMenu(const StartupOptions& options)
 {
     auto* file = new wxMenu;
     file->AppendSeparator();
     file->Append(wxID_PRINT, "&Print...\tCtrl+P");
     file->AppendSeparator();
     file->Append(wxID_EXIT, "E&xit");
+    auto* game = new wxMenu;
+    game->AppendRadioItem(ID_OPPONENT_TWO_PLAYERS, "&Two Players");
+    game->AppendRadioItem(ID_OPPONENT_EASY, "Computer, &Easy");
+    game->AppendRadioItem(ID_OPPONENT_NORMAL, "Computer, &Normal");
+    game->AppendRadioItem(ID_OPPONENT_HARD, "Computer, &Hard");
+    game->Check(ID_OPPONENT_TWO_PLAYERS + static_cast<int>(options.opponent), true);
     auto* help = new wxMenu;
     help->Append(wxID_ABOUT, "&About Vexadra...");
     auto* bar = new wxMenuBar;
     bar->Append(file, "&File");
+    bar->Append(game, "&Game");
     bar->Append(help, "&Help");
     SetMenuBar(bar);
 }
@@ -99,11 +108,21 @@ void CMainFrame::OnExit(wxCommandEvent&) { Close(true); }
 
 void CMainFrame::OnAbout(wxCommandEvent&)
 {
+    const auto dialog = m_view->DialogShown();
     CAboutDlg about(this);
     about.ShowModal();
 }
 
-void CMainFrame::OnPrint(wxCommandEvent&) { PrintInstructions(this, m_view->Painter().Banner()); }
+void CMainFrame::OnPrint(wxCommandEvent&)
+{
+    const auto dialog = m_view->DialogShown();
+    PrintInstructions(this, m_view->Painter().Banner());
+}
+
+void CMainFrame::OnOpponent(wxCommandEvent& event)
+{
+    m_view->SetOpponent(static_cast<Opponent>(event.GetId() - ID_OPPONENT_TWO_PLAYERS));
+}
 
 void CMainFrame::OnIgnoredCommand(wxCommandEvent&) {}
 

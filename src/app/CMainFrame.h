@@ -18,12 +18,13 @@ public:
     void ShowFullScreenSized();
 
 private:
-    void BuildMenu();
+    void BuildMenu(const StartupOptions& options);
     void BuildAccelerators();
     void OnExit(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
     void OnPrint(wxCommandEvent& event);
     void OnIgnoredCommand(wxCommandEvent& event);
+    void OnOpponent(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
 
     CVexadraView* m_view = nullptr;

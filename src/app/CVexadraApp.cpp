@@ -8,6 +8,10 @@
 
 #include <wx/evtloop.h>
 
+#include <cstdio>
+#include <string>
+#include <vector>
+
 namespace vexadra {
 
 CVexadraApp* theApp = nullptr;
@@ -20,7 +24,14 @@ bool CVexadraApp::OnInit()
     // The game keeps nothing between runs: no settings file, no recent files.
     SetAppName("vexadra");
     SetAppDisplayName("Vexadra");
-    const StartupOptions options = ReadStartupOptions();
+    StartupOptions options = ReadStartupOptions();
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(argv[i].utf8_string());
+    if (const std::string problem = ReadCommandLine(args, options); !problem.empty()) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return false;
+    }
     InstallCues();
     auto* frame = new CMainFrame(options);
     SetTopWindow(frame);

@@ -13,11 +13,15 @@
 #include "app/StartupOptions.h"
 #include "game/Keys.h"
 #include "scores/CScoresDlg.h"
+#include "ui/SquareFrame.h"
 #include "ui/WxCanvas.h"
 
 namespace vexadra {
 
 namespace {
+// The computer's turns are paced in steps of this many milliseconds.
+constexpr int kTurnTickMs = 40;
+
 // Counts a handler as running for as long as the scope lives.
 class BusyScope {
 public:
@@ -45,8 +49,11 @@ CVexadraView::CVexadraView(wxWindow* parent, const StartupOptions& options)
       m_bQuitAfterFirstPaint(options.quitAfterFirstPaint),
       m_random(options.seed),
       m_game(theScoresDlg, m_random),
-      m_painter(m_game)
+      m_painter(m_game),
+      m_turn(m_game, options.seed),
+      m_turnTimer(this)
 {
+    Bind(wxEVT_TIMER, &CVexadraView::OnTurnTimer, this, m_turnTimer.GetId());
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetBackgroundColour(*wxWHITE);
     m_canvas = std::make_unique<WxCanvas>(m_bufferDC);
@@ -58,6 +65,7 @@ CVexadraView::CVexadraView(wxWindow* parent, const StartupOptions& options)
 
 CVexadraView::~CVexadraView()
 {
+    m_turnTimer.Stop();
     m_game.SetScreen(nullptr);
     m_bufferDC.SelectObject(wxNullBitmap);
 }
@@ -103,8 +111,11 @@ void CVexadraView::OnPaint(wxPaintEvent&)
     wxPaintDC dc(this);
     if (m_bAborting)
         return;
-    if (m_nBusy == 0 && !m_bPresentPending && !PaintGame())
-        return;
+    if (m_nBusy == 0 && !m_bPresentPending) {
+        if (!PaintGame())
+            return;
+        DrawComputerMark();
+    }
     m_bPresentPending = false;
     if (m_buffer.IsOk())
         dc.Blit(0, 0, m_buffer.GetWidth(), m_buffer.GetHeight(), &m_bufferDC, 0, 0);
@@ -140,7 +151,69 @@ void CVexadraView::AbortTooSmall()
         frame->Destroy();
 }
 
-void CVexadraView::ShowScores() { theScoresDlg.DoModal(this); }
+void CVexadraView::ShowScores()
+{
+    const auto dialog = DialogShown();
+    theScoresDlg.DoModal(this);
+}
+
+void CVexadraView::SetOpponent(Opponent opponent)
+{
+    const bool wasMarked = m_turn.MarkedSquare() >= 0;
+    m_turn.SetOpponent(opponent);
+    if (wasMarked)
+        Refresh(false);  // a full paint from the state takes the frame away
+    // The timer runs only while the computer plays.
+    if (opponent == Opponent::TwoPlayers)
+        m_turnTimer.Stop();
+    else if (!m_turnTimer.IsRunning())
+        m_turnTimer.Start(kTurnTickMs);
+}
+
+std::shared_ptr<void> CVexadraView::DialogShown()
+{
+    ++m_nDialogs;
+    return std::shared_ptr<void>(nullptr, [this](void*) { --m_nDialogs; });
+}
+
+bool CVexadraView::ComputerPaused() const
+{
+    const wxWindow* frame = wxGetTopLevelParent(const_cast<CVexadraView*>(this));
+    // A modal dialog disables the frame; the print dialogs are counted by hand.
+    return m_nBusy > 0 || m_nDialogs > 0 || m_bAborting || !m_bPaintedOnce || (frame != nullptr && !frame->IsEnabled());
+}
+
+void CVexadraView::OnTurnTimer(wxTimerEvent&)
+{
+    const bool paused = ComputerPaused();
+    ai::ComputerTurn::Step step;
+    {
+        BusyScope busy(m_nBusy);
+        step = m_turn.Tick(ai::ComputerTurn::Clock::now(), paused);
+        if (step == ai::ComputerTurn::Step::Marked)
+            DrawComputerMark();
+    }
+    switch (step) {
+    case ai::ComputerTurn::Step::Marked:
+    case ai::ComputerTurn::Step::Moved:
+        Present();
+        break;
+    case ai::ComputerTurn::Step::Unmarked:
+        // A full paint from the state takes the frame away.
+        Refresh(false);
+        break;
+    case ai::ComputerTurn::Step::Idle:
+    case ai::ComputerTurn::Step::Waiting:
+        break;
+    }
+}
+
+void CVexadraView::DrawComputerMark()
+{
+    const int square = m_turn.MarkedSquare();
+    if (square >= 0 && !m_game.State().m_bInstructions && m_canvas)
+        DrawSquareFrame(*m_canvas, m_game.State().m_rcSquare[square]);
+}
 
 void CVexadraView::OnLeftDown(wxMouseEvent& event)
 {
@@ -157,7 +230,7 @@ void CVexadraView::OnLeftUp(wxMouseEvent& event)
         return;
     {
         BusyScope busy(m_nBusy);
-        m_game.OnLButtonUp(Point{event.GetX(), event.GetY()});
+        m_turn.PersonRelease(Point{event.GetX(), event.GetY()});
     }
     Present();
 }
@@ -172,6 +245,7 @@ void CVexadraView::OnKeyDown(wxKeyEvent& event)
     {
         BusyScope busy(m_nBusy);
         m_game.OnKeyDown(key);
+        DrawComputerMark();
     }
     Present();
 }
