@@ -194,8 +194,11 @@ void CVexadraView::OnTurnTimer(wxTimerEvent&)
             DrawComputerMark();
     }
     switch (step) {
-    case ai::ComputerTurn::Step::Marked:
     case ai::ComputerTurn::Step::Moved:
+        TraceComputerMove();
+        Present();
+        break;
+    case ai::ComputerTurn::Step::Marked:
         Present();
         break;
     case ai::ComputerTurn::Step::Unmarked:
@@ -206,6 +209,15 @@ void CVexadraView::OnTurnTimer(wxTimerEvent&)
     case ai::ComputerTurn::Step::Waiting:
         break;
     }
+}
+
+void CVexadraView::TraceComputerMove()
+{
+    if (m_tracePath.empty())
+        return;
+    const ai::Move& move = m_turn.LastMove();
+    std::ofstream(m_tracePath, std::ios::app) << "computer move=" << move.from << ',' << move.to << " at="
+                                              << std::chrono::system_clock::now().time_since_epoch().count() << '\n';
 }
 
 void CVexadraView::DrawComputerMark()

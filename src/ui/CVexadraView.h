@@ -46,6 +46,7 @@ private:
     bool ComputerPaused() const;
     // The frame around the square the computer is about to move, when there is one.
     void DrawComputerMark();
+    void TraceComputerMove();
 
     // Runs a full paint of the game into the off-screen image.
     bool PaintGame();

@@ -1,6 +1,7 @@
 """One person against the computer: the opponent chosen through the Game menu by keyboard,
 the computer answering a drag on its own board, and a whole round to the gong."""
 
+import re
 import time
 
 from harness import BLACK, GAME_COLORS, GuiTestCase, Layout, audio_segments, board_colours, classify
@@ -22,20 +23,54 @@ class ComputerTest(GuiTestCase):
         l, t, r, b = self.layout.arrow(side)
         return (screen or self.game.screenshot()).pixel((l + r) // 2, (t + b) // 2) == BLACK
 
-    def wait_turn(self, side, timeout):
-        """The screen once the arrow points at the side, and how long that took."""
-        started = time.time()
-        while time.time() - started < timeout:
-            screen = self.game.screenshot()
-            if self.arrow_on(side, screen):
-                return screen, time.time() - started
-            time.sleep(0.05)
-        self.fail(f"the arrow did not come to side {side} within {timeout} s")
+    def computer_moves(self):
+        """The computer's moves so far, from the trace: ((from, to), nanoseconds since 1970)."""
+        moves = []
+        for line in self.game.trace():
+            m = re.match(r"computer move=(\d+),(\d+) at=(\d+)", line)
+            if m:
+                moves.append(((int(m[1]), int(m[2])), int(m[3])))
+        return moves
 
-    def check_computer_move(self, before, after):
-        """The right board swapped two squares; the left lost exactly what the rules take."""
+    def release_drag(self, f, t):
+        """A drag from square f to t; the moment of the release in nanoseconds since 1970."""
+        g = self.game
+        g.xdotool("mousemove", *self.layout.centre(f))
+        g.xdotool("mousedown", 1)
+        g.xdotool("mousemove", *self.layout.centre(t))
+        released = time.time_ns()
+        g.xdotool("mouseup", 1)
+        return released
+
+    def wait_answer(self, count):
+        """The computer's move once it has made `count`, and the screen once it shows it with
+        the arrow back on the left."""
+        g = self.game
+        g.wait_for(lambda: len(self.computer_moves()) >= count, f"the computer's move {count}", timeout=15)
+        screen = None
+
+        def shown():
+            nonlocal screen
+            screen = g.screenshot()
+            return self.arrow_on(0, screen)
+        g.wait_for(shown, "the arrow back on the left")
+        return self.computer_moves()[count - 1], board_colours(screen, self.layout)
+
+    @staticmethod
+    def after_move(colours, f, t):
+        """The screen the rules give after the left side's move f-t."""
+        after = list(colours)
+        after[f], after[t] = colours[t], colours[f]
+        for square, moved in ((t, colours[f]), (f, colours[t])):
+            if colours[opposite(square)] == moved:
+                after[opposite(square)] = BLACK
+        return after
+
+    def check_computer_move(self, before, after, squares):
+        """The right board swapped the two squares the computer moved; the left lost exactly
+        what the rules take."""
         changed = [n for n in range(16, 32) if after[n] != before[n]]
-        self.assertEqual(len(changed), 2, f"two squares of the right board changed: {changed}")
+        self.assertEqual(changed, sorted(squares), "the computer's two squares changed, nothing else")
         a, b = changed
         self.assertEqual((after[a], after[b]), (before[b], before[a]), "they swapped")
         for n in range(16):
@@ -56,19 +91,15 @@ class ComputerTest(GuiTestCase):
             before = self.colours()
             move = plan_move(before, 0, capture=True) or plan_move(before, 0, capture=False)
             self.assertIsNotNone(move, "the left side has a move")
-            self.game.drag(self.layout.centre(move[0]), self.layout.centre(move[1]))
-            released = time.time()
+            released = self.release_drag(*move)
             if move_number == 5:
                 break
-            mine = self.colours()
-            self.assertNotEqual(mine, before, "the person's move was made")
-            screen, _ = self.wait_turn(0, 5)
-            took = time.time() - released
-            after = board_colours(screen, self.layout)
+            (squares, moved_at), after = self.wait_answer(move_number + 1)
             if move_number == 0:
                 g.screenshot(save_as=self.artifact("computer-answered.png"))
-                self.assertLess(took, 2.0, "the computer answered within 2 s")
-            self.check_computer_move(mine, after)
+                self.assertLess((moved_at - released) / 1e9, 2.0, "the computer answered within 2 s")
+            mine = self.after_move(before, *move)
+            self.check_computer_move(mine, after, squares)
 
         # The computer's sixth move ends the round: the gong, then a fresh deal that it opens
         # (it moved second).
@@ -79,4 +110,5 @@ class ComputerTest(GuiTestCase):
         self.assertEqual(sorted(fresh[:16]), sorted(GAME_COLORS), "a new deal, nothing black")
         self.assertEqual(sorted(fresh[16:]), sorted(GAME_COLORS))
         # It opens round 2, after the pause that leaves End reachable, and hands the turn back.
-        self.wait_turn(0, 6)
+        (squares, _), after = self.wait_answer(7)
+        self.check_computer_move(fresh, after, squares)
