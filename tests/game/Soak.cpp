@@ -272,7 +272,7 @@ public:
         const GameState& s = m_state;
         if (Chance(0.02))
             return PaintEvent();
-        if (m_turn.GetOpponent() != Opponent::TwoPlayers && Chance(m_turn.HoldsTurn() ? 0.6 : 0.05))
+        if (m_turn.GetOpponent() != Opponent::TwoPlayers && Chance(m_turn.HoldsTurn() ? 0.7 : 0.05))
             return TickEvent();
         const bool roundStart = s.m_nMovesLeft[0] == kMovesPerRound && s.m_nMovesLeft[1] == kMovesPerRound;
         if (s.m_bInstructions ? Chance(0.2) : Chance(roundStart ? 0.04 : 0.005))
@@ -307,7 +307,7 @@ private:
     {
         Event e;
         e.kind = EventKind::Tick;
-        e.advanceMs = Chance(0.1) ? Between(0, 2000) : Between(0, 120);
+        e.advanceMs = Chance(0.1) ? Between(0, 2000) : Between(0, 300);
         e.paused = Chance(0.03);
         return e;
     }
