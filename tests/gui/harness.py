@@ -483,3 +483,23 @@ def uniform_ink_blocks(screen, rect):
             uniform += len(four) == 1
     return uniform / ink if ink else None
 
+
+
+def screen_when(game, grab, check, what, timeout=30):
+    """The first screen grab() returns that passes check: what is painted reaches the
+    screen a little later, and later still on a loaded machine."""
+    shots = []
+
+    def grabbed_and_checked():
+        shots.append(grab())
+        return check(shots[-1])
+    game.wait_for(grabbed_and_checked, what, timeout)
+    return shots[-1]
+
+
+def boards_dealt(layout):
+    """A check for screen_when: both boards show the sixteen colours each."""
+    def check(screen):
+        colours = board_colours(screen, layout)
+        return sorted(colours[:16]) == sorted(GAME_COLORS) == sorted(colours[16:])
+    return check

@@ -4,8 +4,8 @@ compositor, and on a HiDPI screen."""
 import time
 
 from harness import (GAME_COLORS, PAPER, PROGRAM, Game, GuiTestCase, Layout, NestedWestonServer, OpenboxServer,
-                     WestonServer, XServer, board_colours, ocr, run, switch_screen_mode, uniform_ink_blocks,
-                     window_property)
+                     WestonServer, XServer, board_colours, boards_dealt, ocr, run, screen_when, switch_screen_mode,
+                     uniform_ink_blocks, window_property)
 
 
 class DesktopTestCase(GuiTestCase):
@@ -46,9 +46,11 @@ class OpenboxTest(DesktopTestCase):
         g.wait_main_window()
         self.assert_fills(*self.SCREEN)
         layout = Layout(g.layout())
+        dealt = board_colours(screen_when(g, g.screenshot, boards_dealt(layout), "the boards dealt"), layout)
         g.drag(layout.centre(0), layout.centre(1))
-        g.settle()
-        maximized = g.screenshot(save_as=self.artifact("openbox-maximized.png"))
+        maximized = screen_when(g, lambda: g.screenshot(save_as=self.artifact("openbox-maximized.png")),
+                                lambda screen: board_colours(screen, layout)[:2] == [dealt[1], dealt[0]],
+                                "the move drawn")
         boards = board_colours(maximized, layout)
 
         self.wmctrl("remove")
@@ -83,15 +85,13 @@ class WaylandTest(DesktopTestCase):
         g = self.start(weston)
         # The headless compositor has no seat, so no input: the trace tells of the paints.
         g.wait_for(lambda: g.layout() is not None, "the first paint")
-        g.settle(1)
         _, top, w, h = g.layout()
         self.assertEqual(w, self.SCREEN[0], "as wide as the output")
         # Maximized below weston's panel: the client area reaches the output's bottom edge.
         layout = Layout((0, self.SCREEN[1] - h, w, h))
-        screen = weston.screenshot(save_as=self.artifact("weston.png"))
+        screen = screen_when(g, lambda: weston.screenshot(save_as=self.artifact("weston.png")),
+                             boards_dealt(layout), "both boards filling the output to its bottom right")
         boards = board_colours(screen, layout)
-        self.assertEqual(sorted(boards[:16]), sorted(GAME_COLORS))
-        self.assertEqual(sorted(boards[16:]), sorted(GAME_COLORS))
 
         # The same seed deals the same boards on an X server.
         x = XServer(*self.SCREEN)
@@ -99,8 +99,9 @@ class WaylandTest(DesktopTestCase):
         on_x11 = Game(x, seed=self.SEED)
         self.addCleanup(on_x11.close)
         on_x11.wait_main_window()
-        on_x11.settle()
-        self.assertEqual(board_colours(on_x11.screenshot(), Layout(on_x11.layout())), boards)
+        x11_layout = Layout(on_x11.layout())
+        on_screen = screen_when(on_x11, on_x11.screenshot, boards_dealt(x11_layout), "the boards on X11")
+        self.assertEqual(board_colours(on_screen, x11_layout), boards)
 
         paints = len(g.trace())
         g.settle(10)
@@ -116,13 +117,14 @@ class HiDpiTest(DesktopTestCase):
     def test_drawn_at_device_pixels_with_the_layout_in_logical_units(self):
         g = self.start(XServer(*self.SCREEN), GDK_SCALE="2")
         g.wait_main_window()
-        g.settle()
         layout = Layout(g.layout())
         self.assertEqual(layout.w, self.SCREEN[0] // 2, "the layout is in logical units")
-        screen = g.screenshot(save_as=self.artifact("hidpi.png"))
-        colours = [screen.pixel(2 * x, 2 * y) for x, y in map(layout.sample, range(32))]
-        self.assertEqual(sorted(colours[:16]), sorted(GAME_COLORS))
-        self.assertEqual(sorted(colours[16:]), sorted(GAME_COLORS))
+
+        def boards_shown(screen):
+            colours = [screen.pixel(2 * x, 2 * y) for x, y in map(layout.sample, range(32))]
+            return sorted(colours[:16]) == sorted(GAME_COLORS) == sorted(colours[16:])
+        screen = screen_when(g, lambda: g.screenshot(save_as=self.artifact("hidpi.png")), boards_shown,
+                             "both boards where the layout puts them, at twice the scale")
         # The help lines below the left board: text at twice the detail, not doubled pixels.
         top = layout.box("moves", 0)[3]
         help_lines = (2 * layout.x, 2 * top, layout.w, 2 * (layout.y + layout.h - top))
@@ -154,11 +156,9 @@ class WaylandInputTest(DesktopTestCase):
         weston = NestedWestonServer(1024, 768)
         g = self.start(weston)
         g.wait_for(lambda: g.layout() is not None, "the first paint", timeout=60)
-        g.settle(1)
         _, _, w, h = g.layout()
         layout = Layout((1024 - w, 768 - h, w, h))
-        before = board_colours(weston.screenshot(), layout)
-        self.assertEqual(sorted(before[:16]), sorted(GAME_COLORS))
+        before = board_colours(screen_when(g, weston.screenshot, boards_dealt(layout), "the boards dealt"), layout)
         weston.xdotool("mousemove", *layout.centre(0))
         weston.xdotool("mousedown", 1)
         weston.xdotool("mousemove", *layout.centre(1))
