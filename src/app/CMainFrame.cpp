@@ -8,9 +8,12 @@
 
 #include "app/AppTexts.h"
 #include "app/CAboutDlg.h"
+#include "app/CVexadraApp.h"
 #include "app/Commands.h"
+#include "app/ScreenChangeWatch.h"
 #include "app/StartupOptions.h"
 #include "res/AppIcon.h"
+#include "sound/Cues.h"
 #include "ui/CVexadraView.h"
 #include "ui/print/InstructionsPrintout.h"
 
@@ -22,6 +25,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(wxID_PRINT, CMainFrame::OnPrint)
     EVT_MENU_RANGE(ID_EDIT_UNDO, ID_PREV_PANE, CMainFrame::OnIgnoredCommand)
     EVT_MENU_RANGE(ID_OPPONENT_TWO_PLAYERS, ID_OPPONENT_HARD, CMainFrame::OnOpponent)
+    EVT_MENU(ID_GAME_SOUND, CMainFrame::OnSound)
     EVT_CLOSE(CMainFrame::OnClose)
 wxEND_EVENT_TABLE()
 
@@ -36,20 +40,23 @@ wxIconBundle AppIcons()
 }
 } // namespace
 
-// Caption only: no system menu, so no close, minimize or maximize buttons, and no
-// sizing border.
+// An ordinary resizable window: a frame that cannot be resized gets its first size as
+// both its smallest and its largest, and then neither a window manager nor a Wayland
+// compositor can fit it to the screen.
 CMainFrame::CMainFrame(const StartupOptions& options)
     : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(std::string(kAppName) + " - " + kUntitled), wxDefaultPosition,
-              wxDefaultSize, wxCAPTION)
+              wxDefaultSize, wxDEFAULT_FRAME_STYLE)
 {
     SetIcons(AppIcons());
-    BuildMenu(options);
+    BuildMenu();
     BuildAccelerators();
     m_view = new CVexadraView(this, options);
-    m_view->SetOpponent(options.opponent);
+    m_view->SetOpponent(theApp->OpponentAtStart());
 }
 
-void CMainFrame::BuildMenu(const StartupOptions& options)
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::BuildMenu()
 {
     auto* file = new wxMenu;
     file->AppendSeparator();
@@ -61,7 +68,9 @@ void CMainFrame::BuildMenu(const StartupOptions& options)
     game->AppendRadioItem(ID_OPPONENT_EASY, "Computer, &Easy");
     game->AppendRadioItem(ID_OPPONENT_NORMAL, "Computer, &Normal");
     game->AppendRadioItem(ID_OPPONENT_HARD, "Computer, &Hard");
-    game->Check(ID_OPPONENT_TWO_PLAYERS + static_cast<int>(options.opponent), true);
+    game->Check(ID_OPPONENT_TWO_PLAYERS + static_cast<int>(theApp->OpponentAtStart()), true);
+    game->AppendSeparator();
+    game->AppendCheckItem(ID_GAME_SOUND, "&Sound")->Check(IsSoundOn());
     auto* help = new wxMenu;
     help->Append(wxID_ABOUT, "&About Vexadra...");
     auto* bar = new wxMenuBar;
@@ -94,14 +103,27 @@ void CMainFrame::BuildAccelerators()
 
 void CMainFrame::ShowFullScreenSized()
 {
-    // Without a window manager Maximize() does nothing, and some managers won't maximize a
-    // frame without a sizing border: take the work area's size first, so that the very
-    // first paint already sees the final size.
-    SetSize(wxGetClientDisplayRect());
-    Show();
+    // Without a window manager Maximize() does nothing: take the work area's size first,
+    // so that the very first paint already sees the final size. Asking to be maximized
+    // before the window is shown lets a manager or compositor map it maximized at once.
+    m_workArea = wxGetClientDisplayRect();
+    SetSize(m_workArea);
     Maximize();
+    Show();
     Raise();
     m_view->SetFocus();
+    m_screenWatch = std::make_unique<ScreenChangeWatch>([this] { CallAfter(&CMainFrame::FollowWorkArea); });
+}
+
+void CMainFrame::FollowWorkArea()
+{
+    // A window manager or compositor fits a maximized window to the new area itself and
+    // leaves one the player has placed alone; without one, nobody moves the window that
+    // filled the old area but us.
+    const wxRect area = wxGetClientDisplayRect();
+    if (GetRect() == m_workArea && area != m_workArea)
+        SetSize(area);
+    m_workArea = area;
 }
 
 void CMainFrame::OnExit(wxCommandEvent&) { Close(true); }
@@ -121,10 +143,18 @@ void CMainFrame::OnPrint(wxCommandEvent&)
 
 void CMainFrame::OnOpponent(wxCommandEvent& event)
 {
-    m_view->SetOpponent(static_cast<Opponent>(event.GetId() - ID_OPPONENT_TWO_PLAYERS));
+    const auto opponent = static_cast<Opponent>(event.GetId() - ID_OPPONENT_TWO_PLAYERS);
+    m_view->SetOpponent(opponent);
+    theApp->Store().RememberOpponent(opponent);
 }
 
 void CMainFrame::OnIgnoredCommand(wxCommandEvent&) {}
+
+void CMainFrame::OnSound(wxCommandEvent& event)
+{
+    SetSoundOn(event.IsChecked());
+    theApp->Store().RememberSound(event.IsChecked());
+}
 
 void CMainFrame::OnClose(wxCloseEvent&)
 {

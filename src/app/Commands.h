@@ -1,5 +1,6 @@
 #pragma once
-// Commands that the accelerator table claims but that do nothing in this game.
+// The game's own menu commands, and the commands that the accelerator table claims but
+// that do nothing in this game.
 
 #include <wx/defs.h>
 
@@ -17,6 +18,7 @@ enum : int {
     ID_OPPONENT_EASY,
     ID_OPPONENT_NORMAL,
     ID_OPPONENT_HARD,
+    ID_GAME_SOUND,  // Game > Sound: the sound switch
 };
 
 } // namespace vexadra

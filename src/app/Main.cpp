@@ -1,34 +1,34 @@
-// Start-up: a clear message instead of a toolkit failure when there is no display.
+// Start-up: the command line first (it needs no display), then a clear message instead
+// of a toolkit failure when there is no display.
+// The end: never waits for a sound device search.
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 #include <wx/app.h>
 #include <wx/init.h>
 
 #include "app/AppTexts.h"
 #include "app/CVexadraApp.h"
+#include "app/CommandLine.h"
+#include "app/QuietSound.h"
 #include "app/StartupOptions.h"
+#include "sound/DeferredCueBackend.h"
 
 int main(int argc, char** argv)
 {
     using namespace vexadra;
-    // A malformed option is answered before anything else, display or not.
-    StartupOptions checked;
-    if (const std::string problem = ReadCommandLine(std::vector<std::string>(argv + 1, argv + argc), checked);
-        !problem.empty()) {
-        std::fprintf(stderr, "%s\n", problem.c_str());
-        return 2;
-    }
+    StartupOptions options = ReadStartupOptions();
+    if (const auto status = ParseCommandLine(argc, argv, options))
+        return *status;
     const char* x11 = std::getenv("DISPLAY");
     const char* wayland = std::getenv("WAYLAND_DISPLAY");
     if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0')) {
         std::fprintf(stderr, "%s\n", kNoDisplayMessage);
         return 1;
     }
-    theApp = new CVexadraApp;
+    QuietSoundLibraries();
+    theApp = new CVexadraApp(options);
     wxApp::SetInstance(theApp);
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "%s\n", kNoDisplayMessage);
@@ -40,5 +40,11 @@ int main(int argc, char** argv)
         wxTheApp->OnExit();
     }
     wxEntryCleanup();
+    if (DeferredCueBackend::ThreadsLeftRunning() > 0) {
+        // Still looking for a sound device: end now rather than wait for it, and without
+        // tearing down the libraries that search is running in.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }

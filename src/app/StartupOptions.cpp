@@ -16,28 +16,6 @@ std::optional<std::uint32_t> ParseSeed(std::string_view text)
     return value;
 }
 
-std::string ReadCommandLine(const std::vector<std::string>& args, StartupOptions& options)
-{
-    constexpr std::string_view kOption = "--opponent";
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg.substr(0, kOption.size()) != kOption)
-            continue;
-        std::string_view value;
-        if (arg.size() > kOption.size() && arg[kOption.size()] == '=')
-            value = arg.substr(kOption.size() + 1);
-        else if (arg.size() == kOption.size() && i + 1 < args.size())
-            value = args[++i];
-        else if (arg.size() != kOption.size())
-            continue;  // --opponentX is some other option
-        const auto opponent = ParseOpponent(value);
-        if (!opponent)
-            return "vexadra: --opponent takes two, easy, normal or hard, not '" + std::string(value) + "'";
-        options.opponent = *opponent;
-    }
-    return {};
-}
-
 StartupOptions ReadStartupOptions()
 {
     StartupOptions options;
