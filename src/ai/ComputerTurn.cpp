@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ai/PlayMove.h"
+#include "game/Keys.h"
 #include "sound/Cues.h"
 
 namespace vexadra::ai {
@@ -44,6 +45,16 @@ void ComputerTurn::PersonRelease(Point point)
     const GameState& s = m_game.State();
     if (!s.m_bInstructions && s.m_nPressState == kPressPicked)
         PlayCue(IDR_SOUND_BRRR);
+}
+
+void ComputerTurn::PersonKey(int nChar)
+{
+    const GameState& s = m_game.State();
+    const bool drop = (nChar == VK_SPACE || nChar == VK_RETURN) && !s.m_bInstructions && s.KeyPickSquare() >= 0;
+    if (drop && HoldsTurn())
+        PlayCue(IDR_SOUND_BRRR);
+    else
+        m_game.OnKeyDown(nChar);
 }
 
 ComputerTurn::TurnKey ComputerTurn::KeyNow() const

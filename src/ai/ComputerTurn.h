@@ -39,6 +39,9 @@ public:
     // A person's release: handed to the game, or refused as a move out of turn is while the
     // computer holds the turn.
     void PersonRelease(Point point);
+    // A person's key: handed to the game, but a keyboard drop (the keyboard's release) is
+    // refused like a mouse release while the computer holds the turn.
+    void PersonKey(int nChar);
 
     enum class Step {
         Idle,      // not the computer's turn

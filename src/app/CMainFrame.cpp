@@ -48,16 +48,15 @@ CMainFrame::CMainFrame(const StartupOptions& options)
               wxDefaultSize, wxDEFAULT_FRAME_STYLE)
 {
     SetIcons(AppIcons());
-    const Opponent opponent = theApp->OpponentAtStart();
-    BuildMenu(opponent);
+    BuildMenu();
     BuildAccelerators();
     m_view = new CVexadraView(this, options);
-    m_view->SetOpponent(opponent);
+    m_view->SetOpponent(theApp->OpponentAtStart());
 }
 
 CMainFrame::~CMainFrame() = default;
 
-void CMainFrame::BuildMenu(Opponent opponent)
+void CMainFrame::BuildMenu()
 {
     auto* file = new wxMenu;
     file->AppendSeparator();
@@ -69,7 +68,7 @@ void CMainFrame::BuildMenu(Opponent opponent)
     game->AppendRadioItem(ID_OPPONENT_EASY, "Computer, &Easy");
     game->AppendRadioItem(ID_OPPONENT_NORMAL, "Computer, &Normal");
     game->AppendRadioItem(ID_OPPONENT_HARD, "Computer, &Hard");
-    game->Check(ID_OPPONENT_TWO_PLAYERS + static_cast<int>(opponent), true);
+    game->Check(ID_OPPONENT_TWO_PLAYERS + static_cast<int>(theApp->OpponentAtStart()), true);
     game->AppendSeparator();
     game->AppendCheckItem(ID_GAME_SOUND, "&Sound")->Check(IsSoundOn());
     auto* help = new wxMenu;

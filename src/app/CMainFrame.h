@@ -6,8 +6,6 @@
 
 #include <wx/frame.h>
 
-#include "game/Opponent.h"
-
 namespace vexadra {
 
 class CVexadraView;
@@ -24,14 +22,14 @@ public:
     void ShowFullScreenSized();
 
 private:
-    void BuildMenu(Opponent opponent);
+    void BuildMenu();
     void BuildAccelerators();
     void OnExit(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
     void OnPrint(wxCommandEvent& event);
     void OnIgnoredCommand(wxCommandEvent& event);
-    void OnSound(wxCommandEvent& event);
     void OnOpponent(wxCommandEvent& event);
+    void OnSound(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void FollowWorkArea();
 

@@ -4,8 +4,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
 #include <wx/app.h>
 #include <wx/init.h>

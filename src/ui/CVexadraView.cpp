@@ -277,7 +277,7 @@ void CVexadraView::OnKeyDown(wxKeyEvent& event)
     }
     {
         BusyScope busy(m_nBusy);
-        m_game.OnKeyDown(key);
+        m_turn.PersonKey(key);
         DrawComputerMark();
     }
     Present();

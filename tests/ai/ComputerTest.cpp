@@ -9,6 +9,7 @@
 #include "ai/ComputerTurn.h"
 #include "ai/PlayMove.h"
 #include "ai/Position.h"
+#include "game/Keys.h"
 
 using namespace vexadra;
 using namespace vexadra::ai;
@@ -168,6 +169,15 @@ TEST_F(ComputerTurnTest, MarksTheSquareThenMovesAndRefusesThePersonsDragsMeanwhi
     turn.PersonRelease(Centre(marked == kBoardSquares ? marked + 1 : marked - 1));
     EXPECT_EQ(Cues(), (std::vector<CueCall>{{IDR_SOUND_BRRR, false}}));
     ExpectPositionUnchanged(before);
+    // The same drag from the keyboard: picked up with Space, dropped with Space.
+    S().m_nFocus = marked - kBoardSquares;
+    turn.PersonKey(VK_SPACE);
+    ASSERT_EQ(S().KeyPickSquare(), marked);
+    S().m_nFocus = (marked == kBoardSquares ? marked + 1 : marked - 1) - kBoardSquares;
+    turn.PersonKey(VK_SPACE);
+    EXPECT_EQ(Cues(), (std::vector<CueCall>{{IDR_SOUND_BRRR, false}, {IDR_SOUND_BRRR, false}}));
+    EXPECT_EQ(S().m_nSide, 1);
+    EXPECT_EQ(S().m_nMovesLeft[1], kMovesPerRound);
 
     EXPECT_EQ(At(649), ComputerTurn::Step::Waiting);
     EXPECT_EQ(At(650), ComputerTurn::Step::Moved);
