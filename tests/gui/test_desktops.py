@@ -170,12 +170,12 @@ class WaylandInputTest(DesktopTestCase):
         weston.xdotool("key", "End")
         g.wait_for(lambda: board_colours(weston.screenshot(), layout)[:2] == [before[1], before[0]], "the boards back")
 
-        # The menus by mouse: Help > About, then File > Exit.
+        # The menus by mouse: Help > About (Help follows File and Game), then File > Exit.
         menu_y = layout.y - 14
-        weston.xdotool("mousemove", 64, menu_y)
+        weston.xdotool("mousemove", 118, menu_y)
         weston.xdotool("click", 1)
         time.sleep(1)
-        weston.xdotool("mousemove", 120, menu_y + 26)
+        weston.xdotool("mousemove", 170, menu_y + 26)
         weston.xdotool("click", 1)
         self.wait_for_text(weston, "Version D603", (256, 192, 512, 384), "wayland-about.png")
         weston.xdotool("key", "Return")
