@@ -4,20 +4,11 @@ the computer answering a drag on its own board, and a whole round to the gong.""
 import re
 import time
 
-from harness import BLACK, GAME_COLORS, GuiTestCase, Layout, audio_segments, board_colours, classify
-from test_play import opposite, plan_move
+from harness import BLACK, GAME_COLORS, audio_segments, board_colours, classify
+from test_play import BoardTestCase, opposite, plan_move
 
 
-class ComputerTest(GuiTestCase):
-
-    def setUp(self):
-        super().setUp()
-        self.game.wait_main_window()
-        self.layout = Layout(self.game.layout())
-        self.game.settle()
-
-    def colours(self, name=None):
-        return board_colours(self.game.screenshot(save_as=self.artifact(name) if name else None), self.layout)
+class ComputerTest(BoardTestCase):
 
     def arrow_on(self, side, screen=None):
         l, t, r, b = self.layout.arrow(side)

@@ -34,7 +34,8 @@ def plan_move(colours, side, capture):
     return None
 
 
-class PlayTest(GuiTestCase):
+class BoardTestCase(GuiTestCase):
+    """A game on screen, laid out, with its boards read back from screenshots."""
 
     def setUp(self):
         super().setUp()
@@ -44,6 +45,9 @@ class PlayTest(GuiTestCase):
 
     def colours(self, name=None):
         return board_colours(self.game.screenshot(save_as=self.artifact(name) if name else None), self.layout)
+
+
+class PlayTest(BoardTestCase):
 
     def corner(self):
         """A point of the game area that only the instructions page paints (in paper)."""
