@@ -1,15 +1,17 @@
 #include "app/AppTexts.h"
 
+#include "i18n/Translate.h"
+
 namespace vexadra {
 
 const char* const kAppName = "Vexadra";
-const char* const kUntitled = "Untitled";
-const char* const kAboutTitle = "About Vexadra";
-const char* const kAboutVersionText = "Vexadra Version D603";
-const char* const kAboutNotice = "Copyright (C) 2003 Larchfield Pocket Games";
+const char* const kUntitled = N_("Untitled");
+const char* const kAboutTitle = N_("About Vexadra");
+const char* const kAboutVersionText = N_("Vexadra Version D603");
+const char* const kAboutNotice = N_("Copyright (C) 2003 Larchfield Pocket Games");
 const char* const kTooSmallMessage =
-    "Program Abort: This game needs a minimum screen width of 800 and a minimum screen height of 600.";
+    N_("Program Abort: This game needs a minimum screen width of 800 and a minimum screen height of 600.");
 const char* const kNoDisplayMessage =
-    "vexadra: cannot open a display. Start Vexadra from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).";
+    N_("vexadra: cannot open a display. Start Vexadra from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).");
 
 } // namespace vexadra

@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include <wx/accel.h>
+#include <wx/translation.h>
 #include <wx/bmpbndl.h>
 #include <wx/display.h>
 #include <wx/iconbndl.h>
@@ -10,6 +11,7 @@
 #include "app/CAboutDlg.h"
 #include "app/Commands.h"
 #include "app/StartupOptions.h"
+#include "i18n/Translate.h"
 #include "res/AppIcon.h"
 #include "ui/CVexadraView.h"
 #include "ui/print/InstructionsPrintout.h"
@@ -38,7 +40,7 @@ wxIconBundle AppIcons()
 // Caption only: no system menu, so no close, minimize or maximize buttons, and no
 // sizing border.
 CMainFrame::CMainFrame(const StartupOptions& options)
-    : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(std::string(kAppName) + " - " + kUntitled), wxDefaultPosition,
+    : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(std::string(kAppName) + " - " + Tr(kUntitled)), wxDefaultPosition,
               wxDefaultSize, wxCAPTION)
 {
     SetIcons(AppIcons());
@@ -51,14 +53,14 @@ void CMainFrame::BuildMenu()
 {
     auto* file = new wxMenu;
     file->AppendSeparator();
-    file->Append(wxID_PRINT, "&Print...\tCtrl+P");
+    file->Append(wxID_PRINT, _("&Print...") + "\tCtrl+P");
     file->AppendSeparator();
-    file->Append(wxID_EXIT, "E&xit");
+    file->Append(wxID_EXIT, _("E&xit"));
     auto* help = new wxMenu;
-    help->Append(wxID_ABOUT, "&About Vexadra...");
+    help->Append(wxID_ABOUT, _("&About Vexadra..."));
     auto* bar = new wxMenuBar;
-    bar->Append(file, "&File");
-    bar->Append(help, "&Help");
+    bar->Append(file, _("&File"));
+    bar->Append(help, _("&Help"));
     SetMenuBar(bar);
 }
 

@@ -8,20 +8,35 @@
 
 #include "app/AppTexts.h"
 #include "app/CVexadraApp.h"
+#include "app/Translations.h"
+#include "i18n/Translate.h"
+
+namespace {
+bool HasDisplay()
+{
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
     using namespace vexadra;
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0')) {
-        std::fprintf(stderr, "%s\n", kNoDisplayMessage);
-        return 1;
-    }
     theApp = new CVexadraApp;
     wxApp::SetInstance(theApp);
+    // The catalogues are looked up through the application's paths, so only now; but
+    // before anything is said, so that even the messages below are translated.
+    InstallTranslations();
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "%s\n", Tr(kNoDisplayMessage).c_str());
+        RemoveTranslations();
+        wxApp::SetInstance(nullptr);
+        delete theApp;
+        return 1;
+    }
     if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "%s\n", kNoDisplayMessage);
+        std::fprintf(stderr, "%s\n", Tr(kNoDisplayMessage).c_str());
         return 1;
     }
     int status = 1;

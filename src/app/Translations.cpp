@@ -1,0 +1,58 @@
+#include "app/Translations.h"
+
+#include <clocale>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include <wx/log.h>
+#include <wx/translation.h>
+
+#include "i18n/Translate.h"
+
+namespace vexadra {
+
+namespace {
+
+std::string FromCatalogue(const char* english)
+{
+    return wxGetTranslation(wxString::FromUTF8(english)).utf8_string();
+}
+
+// The catalogues sit beside the program: share/locale in an installed tree (wherever
+// it was installed), locale in the build tree.
+void AddLookupBesideProgram()
+{
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return;
+    const std::filesystem::path root = program.parent_path().parent_path();
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString::FromUTF8((root / "share" / "locale").string()));
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString::FromUTF8((root / "locale").string()));
+}
+
+} // namespace
+
+void InstallTranslations()
+{
+    // A locale the C library does not have leaves "C" in place; the catalogue is still
+    // found by name, and an unknown language simply finds none.
+    std::setlocale(LC_ALL, "");
+    // A missing or unreadable catalogue means English, not a message box.
+    wxLogNull quiet;
+    AddLookupBesideProgram();
+    auto* translations = new wxTranslations;
+    wxTranslations::Set(translations);
+    translations->AddStdCatalog();
+    translations->AddCatalog("vexadra");
+    SetTranslator(&FromCatalogue);
+}
+
+void RemoveTranslations()
+{
+    SetTranslator(nullptr);
+    wxTranslations::Set(nullptr);
+}
+
+} // namespace vexadra
