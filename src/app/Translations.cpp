@@ -32,6 +32,22 @@ void AddLookupBesideProgram()
     wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString::FromUTF8((root / "locale").string()));
 }
 
+// An empty language follows the environment.
+bool Install(const wxString& language)
+{
+    // A missing or unreadable catalogue means English, not a message box.
+    wxLogNull quiet;
+    AddLookupBesideProgram();
+    auto* translations = new wxTranslations;
+    wxTranslations::Set(translations);
+    if (!language.empty())
+        translations->SetLanguage(language);
+    translations->AddStdCatalog();
+    const bool found = translations->AddCatalog("vexadra");
+    SetTranslator(&FromCatalogue);
+    return found;
+}
+
 } // namespace
 
 void InstallTranslations()
@@ -39,15 +55,10 @@ void InstallTranslations()
     // A locale the C library does not have leaves "C" in place; the catalogue is still
     // found by name, and an unknown language simply finds none.
     std::setlocale(LC_ALL, "");
-    // A missing or unreadable catalogue means English, not a message box.
-    wxLogNull quiet;
-    AddLookupBesideProgram();
-    auto* translations = new wxTranslations;
-    wxTranslations::Set(translations);
-    translations->AddStdCatalog();
-    translations->AddCatalog("vexadra");
-    SetTranslator(&FromCatalogue);
+    Install(wxString());
 }
+
+bool InstallTranslations(const std::string& language) { return Install(wxString::FromUTF8(language)); }
 
 void RemoveTranslations()
 {
