@@ -1,13 +1,16 @@
 #include "app/Translations.h"
 
 #include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include <wx/log.h>
 #include <wx/translation.h>
 
+#include "i18n/LanguageChoice.h"
 #include "i18n/Translate.h"
 
 namespace vexadra {
@@ -32,6 +35,17 @@ void AddLookupBesideProgram()
     wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString::FromUTF8((root / "locale").string()));
 }
 
+// The toolkit reads neither LANGUAGE nor a locale of "C" the way gettext does; English
+// (no catalogue) unless the settings name a language there is a catalogue for.
+wxString LanguageFromEnvironment(const wxTranslations& translations)
+{
+    std::vector<std::string> available;
+    for (const wxString& name : translations.GetAvailableTranslations("vexadra"))
+        available.push_back(name.utf8_string());
+    const std::string chosen = ChooseLanguage([](const char* name) { return std::getenv(name); }, available);
+    return chosen.empty() ? wxString("en") : wxString::FromUTF8(chosen);
+}
+
 // An empty language follows the environment.
 bool Install(const wxString& language)
 {
@@ -40,8 +54,7 @@ bool Install(const wxString& language)
     AddLookupBesideProgram();
     auto* translations = new wxTranslations;
     wxTranslations::Set(translations);
-    if (!language.empty())
-        translations->SetLanguage(language);
+    translations->SetLanguage(language.empty() ? LanguageFromEnvironment(*translations) : language);
     translations->AddStdCatalog();
     const bool found = translations->AddCatalog("vexadra");
     SetTranslator(&FromCatalogue);

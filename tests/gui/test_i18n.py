@@ -39,3 +39,8 @@ class FallbackTest(GuiTestCase):
         g.wait_main_window()
         self.assertRegex(g.title(), r"^Vexadra - Made by Larchfield Pocket Games, 2008 -- ")
         self.assertEqual(len(g.xdotool_search("^Vexadra")), 1, "no message box")
+        g.key("alt+F4")
+        self.assertEqual(g.wait_exit(), 0)
+        said = [line for line in g.proc.stderr.read().splitlines() if "SDL disk" not in line
+                and "Writing to file" not in line]  # the test's own sound capture
+        self.assertEqual(said, [], "nothing said on the terminal either")
