@@ -274,6 +274,8 @@ TEST_P(TranslatedRender, EveryTextStaysInsideItsArea)
     InstructionsPrintPage page(r.m_painter.Banner());
     page.Render(canvas, a4);
     ExpectFits(canvas, page.Font(), page.Text(), page.TextBlock(), true, "printed page");
+    dc.SelectObject(wxNullBitmap);
+    paper.ConvertToImage().Scale(a4.cx / 4, a4.cy / 4, wxIMAGE_QUALITY_HIGH).SaveFile("print_" + code + ".png");
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, TranslatedRender,
