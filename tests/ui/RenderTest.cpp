@@ -270,6 +270,8 @@ TEST_P(TranslatedRender, EveryTextStaysInsideItsArea)
     const Size a4{2480, 3508};
     wxBitmap paper(a4.cx, a4.cy, 24);
     wxMemoryDC dc(paper);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
     WxCanvas canvas(dc, 24);
     InstructionsPrintPage page(r.m_painter.Banner());
     page.Render(canvas, a4);
