@@ -107,6 +107,28 @@ BENCHMARK(BM_FullRepaint)
     ->Args({1920, 1080, 1})
     ->Unit(benchmark::kMicrosecond);
 
+// A window resized to 1920x1080 from the size it was first laid out at: what the view
+// does on the paint after the change, a new off-screen image included. Fonts of the new
+// heights are made anew, as on the first change to a size.
+void BM_Relayout(benchmark::State& state)
+{
+    const Size size{1920, 1080};
+    for (auto _ : state) {
+        state.PauseTiming();
+        Screen screen(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+        state.ResumeTiming();
+
+        wxBitmap resized(size.cx, size.cy, 24);
+        screen.m_dc.SelectObject(resized);
+        benchmark::DoNotOptimize(screen.m_painter.OnDraw(size, std::time(nullptr)));
+
+        state.PauseTiming();
+        screen.m_dc.SelectObject(wxNullBitmap);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Relayout)->ArgNames({"from_w", "from_h"})->Args({1280, 720})->Args({1024, 768})->Unit(benchmark::kMillisecond);
+
 void BM_InstructionsPage(benchmark::State& state)
 {
     Screen screen(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));

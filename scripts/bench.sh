@@ -1,18 +1,33 @@
 #!/usr/bin/env bash
 # Builds a release build with the benchmarks (build/bench) and prints, as one Markdown
-# table on stdout, the game's start-up figures against a bare wxWidgets frame and the
+# table on stdout, the game's start-up and memory against a bare wxWidgets frame, and the
 # painter's timings from vexadra_bench. Progress goes to stderr; takes a few minutes.
 #
-#   scripts/bench.sh [runs]      start-up runs per program (default 10)
+#   scripts/bench.sh [--peers] [runs]
+#     runs     start-up runs per program and session kind (default 10, at least 6)
+#     --peers  also two GNOME board games from Debian (four-in-a-row, iagno; installed
+#              here), whose window and memory are measured the same way
 #
-# Both programs run under one Xvfb 1024x768x24 without SDL_AUDIODRIVER, so SDL probes
-# for a sound device as on a machine that has none.
+# Everything runs under one Xvfb 1024x768x24 with no window manager, each program alone,
+# the programs alternating run by run: once without a session bus and once under
+# dbus-run-session (as on a desktop, where the toolkit finds its settings service).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+peers=0
+if [[ "${1:-}" == "--peers" ]]; then
+  peers=1
+  shift
+fi
 runs=${1:-10}
-[[ "$runs" =~ ^[1-9][0-9]*$ ]] || { echo "usage: $0 [runs]" >&2; exit 2; }
+[[ "$runs" =~ ^[0-9]+$ && "$runs" -ge 6 ]] || { echo "usage: $0 [--peers] [runs >= 6]" >&2; exit 2; }
 
 scripts/install-deps.sh --test >&2
+command -v dbus-run-session >/dev/null || { echo "bench.sh: dbus-run-session is missing (package dbus)" >&2; exit 1; }
+if [[ $peers == 1 ]] && ! [[ -x /usr/games/four-in-a-row && -x /usr/games/iagno ]]; then
+  sudo_cmd=()
+  [[ $(id -u) -ne 0 ]] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends -o DPkg::Lock::Timeout=600 four-in-a-row iagno >&2
+fi
 build=build/bench
 log=$build/bench-build.log
 mkdir -p "$build"
@@ -54,76 +69,182 @@ echo "Running vexadra_bench..." >&2
   { cat "$work/bench.err" >&2; echo "bench.sh: vexadra_bench failed" >&2; exit 1; }
 
 echo "Timing start-up, $runs runs each..." >&2
-python3 - "$build" "$runs" "$work" <<'EOF'
-import json, os, re, statistics, subprocess, sys, time
+python3 - "$build" "$runs" "$work" "$peers" <<'EOF'
+import ctypes, ctypes.util, json, os, re, select, signal, statistics, subprocess, sys, time
 
-build, runs, work = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+build, runs, work, peers = sys.argv[1], int(sys.argv[2]), sys.argv[3], sys.argv[4] == "1"
 TARGET = 1.15
+TARGET_EXIT = 1.25
 
 
-def start_once(program, extra_env, trace):
-    """Wall time in seconds and max RSS in KiB of one start-up, via /usr/bin/time -v."""
-    env = dict(os.environ, **extra_env)
-    if trace:
-        env["VEXADRA_TRACE"] = trace
-        if os.path.exists(trace):
-            os.remove(trace)
+class MapWatcher:
+    """Notes when a top-level window is mapped on the display: the moment the window is
+    visible, before anything is painted into it. Listens to the X server, no polling."""
+
+    MAP_NOTIFY = 19
+    SUBSTRUCTURE_NOTIFY_MASK = 1 << 19
+
+    def __init__(self):
+        x = ctypes.CDLL(ctypes.util.find_library("X11"))
+        x.XOpenDisplay.restype = ctypes.c_void_p
+        x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x.XDefaultRootWindow.restype = ctypes.c_ulong
+        x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        x.XSelectInput.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_long]
+        x.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        x.XPending.argtypes = [ctypes.c_void_p]
+        x.XNextEvent.argtypes = [ctypes.c_void_p, ctypes.c_void_p]
+        x.XConnectionNumber.argtypes = [ctypes.c_void_p]
+        self.x = x
+        self.display = x.XOpenDisplay(None)
+        if not self.display:
+            sys.exit("bench.sh: cannot open the display")
+        x.XSelectInput(self.display, x.XDefaultRootWindow(self.display), self.SUBSTRUCTURE_NOTIFY_MASK)
+        x.XSync(self.display, 0)
+        self.fd = x.XConnectionNumber(self.display)
+        self.event = ctypes.create_string_buffer(192)
+
+    def drain(self):
+        self.x.XSync(self.display, 0)
+        while self.x.XPending(self.display):
+            self.x.XNextEvent(self.display, self.event)
+
+    def wait_map(self, timeout):
+        """The wall clock (ns) of the next map, or None."""
+        deadline = time.monotonic() + timeout
+        while True:
+            while self.x.XPending(self.display):
+                self.x.XNextEvent(self.display, self.event)
+                if ctypes.c_int.from_buffer(self.event).value == self.MAP_NOTIFY:
+                    return time.time_ns()
+            left = deadline - time.monotonic()
+            if left <= 0 or not select.select([self.fd], [], [], left)[0]:
+                return None
+
+
+watcher = MapWatcher()
+
+
+def find_program(pid, name):
+    """The process of that program name among pid's descendants (time, dbus-run-session)."""
+    for child in open(f"/proc/{pid}/task/{pid}/children").read().split():
+        try:
+            if os.path.basename(os.readlink(f"/proc/{child}/exe")) == name:
+                return int(child)
+        except OSError:
+            continue
+        found = find_program(int(child), name)
+        if found:
+            return found
+    return None
+
+
+def start_once(argv, extra_env, bus, quits):
+    """One start-up: times from the launch to the window's map and to its first paint,
+    the wall time to its end, and its max RSS in KiB."""
+    trace = f"{work}/trace"
+    if os.path.exists(trace):
+        os.remove(trace)
+    env = dict(os.environ, VEXADRA_TRACE=trace, **extra_env)
+    env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+    command = ["/usr/bin/time", "-v"] + (["dbus-run-session", "--"] if bus else []) + argv
+    watcher.drain()
     started = time.perf_counter()
     spawned_ns = time.time_ns()
+    proc = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
+                            start_new_session=True)
+    mapped = watcher.wait_map(30)
+    if mapped is None:
+        os.killpg(proc.pid, signal.SIGKILL)
+        sys.exit(f"bench.sh: {argv[0]} showed no window")
+    if not quits:
+        time.sleep(1.0)  # painted and settled; the peers do not end by themselves
+        program = find_program(proc.pid, os.path.basename(argv[0]))
+        if program is None:
+            os.killpg(proc.pid, signal.SIGKILL)
+            sys.exit(f"bench.sh: {argv[0]} ended early")
+        os.kill(program, signal.SIGTERM)  # time must live to report
     try:
-        done = subprocess.run(["/usr/bin/time", "-v", program], env=env, capture_output=True, text=True, timeout=30)
+        _, err = proc.communicate(timeout=30)
     except subprocess.TimeoutExpired:
-        sys.exit(f"bench.sh: {program} did not close itself after its first paint")
+        os.killpg(proc.pid, signal.SIGKILL)
+        sys.exit(f"bench.sh: {argv[0]} did not close itself after its first paint")
     seconds = time.perf_counter() - started
-    rss = re.search(r"Maximum resident set size \(kbytes\): (\d+)", done.stderr)
-    if done.returncode != 0 or rss is None:
-        sys.exit(f"bench.sh: {program} failed ({done.returncode}):\n{done.stderr[-2000:]}")
-    # A run that ends without having painted would time nothing.
-    painted = re.search(r"paint .*at=(\d+)", open(trace).read()) if os.path.exists(trace) else None
-    if painted is None:
-        sys.exit(f"bench.sh: {program} ended without a paint")
-    return seconds, int(rss.group(1)), (int(painted.group(1)) - spawned_ns) / 1e9
+    rss = re.search(r"Maximum resident set size \(kbytes\): (\d+)", err)
+    if rss is None or (quits and proc.returncode != 0):
+        sys.exit(f"bench.sh: {argv[0]} failed ({proc.returncode}):\n{err[-2000:]}")
+    painted = None
+    if quits:
+        # A run that ends without having painted would time nothing.
+        found = re.search(r"paint .*at=(\d+)", open(trace).read()) if os.path.exists(trace) else None
+        if found is None:
+            sys.exit(f"bench.sh: {argv[0]} ended without a paint")
+        painted = (int(found.group(1)) - spawned_ns) / 1e9
+    return {"wall": seconds, "rss": int(rss.group(1)), "paint": painted, "map": (mapped - spawned_ns) / 1e9}
 
 
-quit_env = {"VEXADRA_QUIT_AFTER_FIRST_PAINT": "1"}
-programs = {
-    "game": (f"{build}/src/vexadra", quit_env, f"{work}/trace"),
-    "bare": (f"{build}/bench/vexadra_bare_frame", {}, f"{work}/trace"),
-    # A driver name SDL does not know: the sound subsystem gives up at once. The
-    # difference to "game" is what looking for a sound device costs.
-    "silent": (f"{build}/src/vexadra", dict(quit_env, SDL_AUDIODRIVER="none"), f"{work}/trace"),
-}
-samples = {name: [] for name in programs}
+quit_env = {"VEXADRA_QUIT_AFTER_FIRST_PAINT": "1", "SDL_AUDIODRIVER": "dummy"}
+programs = {}
+for bus in (False, True):
+    programs[("bare", bus)] = ([f"{build}/bench/vexadra_bare_frame"], {}, bus, True)
+    programs[("game", bus)] = ([f"{build}/src/vexadra"], quit_env, bus, True)
+if peers:
+    programs[("four-in-a-row", True)] = (["/usr/games/four-in-a-row"], {}, True, False)
+    programs[("iagno", True)] = (["/usr/games/iagno"], {}, True, False)
+# Once the sound device is open: the game plays on for a second (no first-paint exit).
+programs[("game, sound open", False)] = ([f"{build}/src/vexadra"], {"SDL_AUDIODRIVER": "dummy"}, False, False)
+
+samples = {key: [] for key in programs}
 for args in programs.values():
     start_once(*args)  # warms the file cache; not counted
 # Alternating runs share whatever else the machine is doing fairly.
 for _ in range(runs):
-    for name, args in programs.items():
-        samples[name].append(start_once(*args))
+    for key, args in programs.items():
+        samples[key].append(start_once(*args))
 
-def median(name, index):
-    return statistics.median(s[index] for s in samples[name])
+
+def median(key, what):
+    return statistics.median(s[what] for s in samples[key])
+
 
 rows = []
 def row(what, value, reference="", ratio=""):
     rows.append(f"| {what} | {value} | {reference} | {ratio} |")
 
-def verdict(ratio):
-    return f"{ratio:.2f}× ({'within' if ratio <= TARGET else 'over'} {TARGET}×)"
 
-p_game, p_bare = median("game", 2), median("bare", 2)
-row(f"start-up to first paint, median of {runs}", f"{p_game * 1000:.0f} ms", f"{p_bare * 1000:.0f} ms",
-    verdict(p_game / p_bare))
-t_game, t_bare = median("game", 0), median("bare", 0)
-m_game, m_bare = median("game", 1), median("bare", 1)
-row(f"start-up to first paint and exit, median of {runs}", f"{t_game * 1000:.0f} ms", f"{t_bare * 1000:.0f} ms",
-    verdict(t_game / t_bare))
-row(f"peak memory (max RSS), median of {runs}", f"{m_game / 1024:.1f} MiB", f"{m_bare / 1024:.1f} MiB",
-    verdict(m_game / m_bare))
-t_silent, m_silent = median("silent", 0), median("silent", 1)
-row("the same without looking for a sound device (SDL_AUDIODRIVER=none)",
-    f"{t_silent * 1000:.0f} ms, {m_silent / 1024:.1f} MiB", "",
-    f"{t_silent / t_bare:.2f}× / {m_silent / m_bare:.2f}× the bare frame")
+def verdict(ratio, target=TARGET):
+    return f"{ratio:.2f}× ({'within' if ratio <= target else 'over'} {target}×)"
+
+
+def ms(seconds):
+    return f"{seconds * 1000:.0f} ms"
+
+
+def mib(kib):
+    return f"{kib / 1024:.1f} MiB"
+
+
+def rows_by_bus(what, measure, show, peers_too):
+    """One row per session kind: the game against the bare frame, and the peers where measured."""
+    for bus, where in ((False, "no session bus"), (True, "under dbus-run-session")):
+        game, bare = median(("game", bus), measure), median(("bare", bus), measure)
+        notes = verdict(game / bare)
+        if bus and peers and peers_too:
+            notes += "; " + ", ".join(f"{name} {show(median((name, True), measure))} "
+                                      f"({median((name, True), measure) / bare:.2f}×)"
+                                      for name in ("four-in-a-row", "iagno"))
+        row(f"{what}, {where}, median of {runs}", show(game), show(bare), notes)
+
+
+rows_by_bus("exec → first paint", "paint", ms, False)
+rows_by_bus("exec → visible window (mapped, before any paint)", "map", ms, True)
+rows_by_bus("peak RSS", "rss", mib, True)
+game, bare = median(("game", False), "wall"), median(("bare", False), "wall")
+row(f"exec → first paint → exit (SDL_AUDIODRIVER=dummy), no session bus, median of {runs}", ms(game), ms(bare),
+    verdict(game / bare, TARGET_EXIT))
+sound = median(("game, sound open", False), "rss")
+row(f"peak RSS after a second of play, sound device open (dummy driver), no session bus, median of {runs}",
+    mib(sound), mib(median(("bare", False), "rss")), f"{sound / median(('bare', False), 'rss'):.2f}×")
 
 bench = json.load(open(f"{work}/bench.json"))
 labels = {
@@ -154,9 +275,9 @@ print("| measure | Vexadra | bare wx frame | ratio / notes |")
 print("| --- | --- | --- | --- |")
 print("\n".join(rows))
 print()
-print(f"Start-up: {runs} alternating runs of each under one Xvfb 1024x768x24, SDL_AUDIODRIVER unset "
-      "(SDL probes for a sound device and finds none). To first paint: from the launch to the moment "
-      "the program notes its first paint (VEXADRA_TRACE); and exit: wall time of the whole process, "
-      "which closes itself after its first paint. Memory: /usr/bin/time -v. The rest: vexadra_bench, release build, "
-      "into 24-bit off-screen images.")
+print(f"Start-up: {runs} alternating runs of each under one Xvfb 1024x768x24 without a window manager. "
+      "Visible window: from the launch to the X server's map of its top-level window; first paint: to the "
+      "moment the program notes its first paint (VEXADRA_TRACE); exit: wall time of the whole process, which "
+      "closes itself after its first paint (the peers are ended a second after their map). Memory: "
+      "/usr/bin/time -v. The rest: vexadra_bench, release build, into 24-bit off-screen images.")
 EOF

@@ -2,6 +2,7 @@
 # Installs the Debian packages Vexadra needs, and only those that are missing.
 #   install-deps.sh          what building and playing need
 #   install-deps.sh --test   also what the test suite needs (X server, xdotool, ImageMagick...)
+#   install-deps.sh --package  also what scripts/package.sh needs to build, lint and try the package
 set -euo pipefail
 
 build_packages=(
@@ -15,10 +16,18 @@ test_packages=(
   xvfb xauth xdotool x11-utils imagemagick python3
   tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu locales
   desktop-file-utils appstream libbenchmark-dev time
+  openbox wmctrl x11-xserver-utils weston
+  pulseaudio pulseaudio-utils
+)
+package_packages=(
+  devscripts debhelper lintian dpkg-dev xvfb xauth
 )
 
 packages=("${build_packages[@]}")
-[[ "${1:-}" == "--test" ]] && packages+=("${test_packages[@]}")
+case "${1:-}" in
+  --test) packages+=("${test_packages[@]}") ;;
+  --package) packages+=("${package_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -28,6 +28,7 @@ struct Partial {
     double ratio;      // frequency relative to the note's fundamental
     double amplitude;
     double decay;      // time constant of the exponential decay, in seconds
+    double swell = 0.0;  // time constant of a rise after the strike; 0 sounds at once
 };
 
 // Tiny linear congruential generator: the same noise on every build machine.
@@ -94,29 +95,39 @@ void AddStrike(Samples& s, int rate, double start, double fundamental, const std
             // A slightly mistuned twin gives the slow beating of a real metal body.
             if (detune != 0.0)
                 tone = 0.5 * (tone + std::sin(kTwoPi * (f + detune * p.ratio) * t));
-            v += p.amplitude * std::exp(-t / p.decay) * tone;
+            const double rise = p.swell > 0.0 ? 1.0 - std::exp(-t / p.swell) : 1.0;
+            v += p.amplitude * rise * std::exp(-t / p.decay) * tone;
         }
         s[i] += gain * v;
     }
 }
 
-// Rejection: a rasping low buzz, a band-limited sawtooth with a rolling flutter.
+// Rejection: a rasping low buzz, a band-limited sawtooth with a rolling flutter. Small
+// speakers drop its 84 Hz body, so a nasal resonance around 1 kHz lifts the harmonics
+// they can play, and the buzz stays audible there.
 Samples SynthBrrr(int rate, std::size_t count)
 {
     constexpr double kPitch = 84.0;
     constexpr double kFlutter = kPitch / 3.0;  // the "rrr": a roll locked to the buzz
+    constexpr double kResonance = 1000.0;
+    constexpr double kResonanceWidth = 400.0;
     const int harmonics = static_cast<int>(5000.0 / kPitch);
+    std::vector<double> amplitude(static_cast<std::size_t>(harmonics) + 1);
+    for (int k = 1; k <= harmonics; ++k) {
+        const double offset = (kPitch * k - kResonance) / kResonanceWidth;
+        amplitude[static_cast<std::size_t>(k)] = (1.0 + 3.0 * std::exp(-offset * offset)) / std::pow(k, 0.9);
+    }
     Samples s(count);
     for (std::size_t i = 0; i < count; ++i) {
         const double t = Seconds(i, rate);
         double saw = 0.0;
         for (int k = 1; k <= harmonics; ++k)
-            saw += std::sin(kTwoPi * kPitch * k * t) / std::pow(k, 1.15);
+            saw += amplitude[static_cast<std::size_t>(k)] * std::sin(kTwoPi * kPitch * k * t);
         const double roll = 1.0 - 0.35 * (0.5 + 0.5 * std::cos(kTwoPi * kFlutter * t));
         s[i] = saw * roll;
     }
     ShapeEdges(s, rate, 0.006, 0.035);
-    Normalize(s, 0.60);
+    Normalize(s, 0.71);  // as loud as the other cues where small speakers play
     return s;
 }
 
@@ -135,12 +146,16 @@ Samples SynthTake(int rate, std::size_t count)
 }
 
 // Round end: a low gong whose inharmonic partials die away one after another,
-// struck by a soft mallet (a short burst of filtered noise).
+// struck by a mallet (a short burst of filtered noise). The low modes under 300 Hz
+// hum on to the end; the bright upper ones, which small speakers can play, swell
+// in just after the strike and fade from the top down.
 Samples SynthGong(int rate, std::size_t count)
 {
     const std::vector<Partial> gong = {
-        {1.00, 1.00, 0.520}, {1.49, 0.65, 0.430}, {2.13, 0.50, 0.360}, {2.66, 0.38, 0.300},
-        {3.22, 0.30, 0.240}, {4.17, 0.20, 0.180}, {5.43, 0.13, 0.130}, {6.79, 0.08, 0.090},
+        {1.00, 0.80, 1.800}, {1.49, 0.45, 1.400}, {2.13, 0.35, 1.100}, {2.66, 0.30, 0.900},
+        {3.22, 4.40, 0.240, 0.1}, {4.17, 4.00, 0.220, 0.1}, {5.43, 3.36, 0.200, 0.1}, {6.79, 2.88, 0.180, 0.1},
+        {8.41, 2.40, 0.152, 0.1}, {10.6, 2.00, 0.120, 0.1}, {13.2, 1.60, 0.096, 0.1}, {16.9, 1.20, 0.072, 0.1},
+        {21.3, 0.80, 0.048, 0.1}, {27.0, 0.56, 0.032, 0.1},
     };
     Samples s(count);
     AddStrike(s, rate, 0.0, 98.0, gong, 1.0, 0.35);
@@ -148,11 +163,16 @@ Samples SynthGong(int rate, std::size_t count)
     double lowpassed = 0.0;
     for (std::size_t i = 0; i < count; ++i) {
         const double t = Seconds(i, rate);
-        lowpassed += 0.08 * (noise.Next() - lowpassed);
+        lowpassed += 0.25 * (noise.Next() - lowpassed);
         s[i] += 0.9 * lowpassed * std::exp(-t / 0.020);
     }
-    ShapeEdges(s, rate, 0.004, 0.150);
-    Normalize(s, 0.85);
+    // A hard-struck plate saturates: the soft limit adds clangour and lifts the ring
+    // against the peak of the strike, so the gong holds its own beside the short cues.
+    Normalize(s, 1.0);
+    for (double& v : s)
+        v = std::tanh(1.6 * v);
+    ShapeEdges(s, rate, 0.004, 0.300);
+    Normalize(s, 0.88);
     return s;
 }
 

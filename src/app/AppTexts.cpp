@@ -13,5 +13,27 @@ const char* const kTooSmallMessage =
     N_("Program Abort: This game needs a minimum screen width of 800 and a minimum screen height of 600.");
 const char* const kNoDisplayMessage =
     N_("vexadra: cannot open a display. Start Vexadra from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).");
+const char* const kUsage =
+    N_("Usage: vexadra [--opponent=two|easy|normal|hard] [--help] [--version]\n"
+       "\n"
+       "Options:\n"
+       "  --opponent=WHO   who plays the right side: two (two players, the default),\n"
+       "                   or the computer at easy, normal or hard\n"
+       "  -h, --help       show this help and exit\n"
+       "  --version        show the version and exit\n"
+       "\n"
+       "Keys:\n"
+       "  drag with the left button   move a colour of your own board\n"
+       "  arrow keys, Home            move the frame over your own board (Home: top-left)\n"
+       "  Space or Return             pick up the colour under the frame; again: put it there\n"
+       "  Escape                      drop the colour picked up\n"
+       "  End                         at the start of a round: end the game, list the scores;\n"
+       "                              on the instructions page: back to the game\n"
+       "  F1                          show the instructions\n"
+       "  F2                          list the scores of the completed games\n"
+       "  Insert                      write a number 1 to 16 on every colour\n"
+       "  Ctrl+P                      print the instructions\n"
+       "  Ctrl+Q, Alt+F4              quit\n");
+const char* const kBadCommandLine = N_("this command line is not understood");
 
 } // namespace vexadra

@@ -9,10 +9,13 @@
 
 #include "app/AppTexts.h"
 #include "app/CAboutDlg.h"
+#include "app/CVexadraApp.h"
 #include "app/Commands.h"
+#include "app/ScreenChangeWatch.h"
 #include "app/StartupOptions.h"
 #include "i18n/Translate.h"
 #include "res/AppIcon.h"
+#include "sound/Cues.h"
 #include "ui/CVexadraView.h"
 #include "ui/print/InstructionsPrintout.h"
 
@@ -23,6 +26,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(wxID_ABOUT, CMainFrame::OnAbout)
     EVT_MENU(wxID_PRINT, CMainFrame::OnPrint)
     EVT_MENU_RANGE(ID_EDIT_UNDO, ID_PREV_PANE, CMainFrame::OnIgnoredCommand)
+    EVT_MENU(ID_GAME_SOUND, CMainFrame::OnSound)
     EVT_CLOSE(CMainFrame::OnClose)
 wxEND_EVENT_TABLE()
 
@@ -37,17 +41,20 @@ wxIconBundle AppIcons()
 }
 } // namespace
 
-// Caption only: no system menu, so no close, minimize or maximize buttons, and no
-// sizing border.
+// An ordinary resizable window: a frame that cannot be resized gets its first size as
+// both its smallest and its largest, and then neither a window manager nor a Wayland
+// compositor can fit it to the screen.
 CMainFrame::CMainFrame(const StartupOptions& options)
     : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(std::string(kAppName) + " - " + Tr(kUntitled)), wxDefaultPosition,
-              wxDefaultSize, wxCAPTION)
+              wxDefaultSize, wxDEFAULT_FRAME_STYLE)
 {
     SetIcons(AppIcons());
     BuildMenu();
     BuildAccelerators();
     m_view = new CVexadraView(this, options);
 }
+
+CMainFrame::~CMainFrame() = default;
 
 void CMainFrame::BuildMenu()
 {
@@ -56,10 +63,13 @@ void CMainFrame::BuildMenu()
     file->Append(wxID_PRINT, _("&Print...") + "\tCtrl+P");
     file->AppendSeparator();
     file->Append(wxID_EXIT, _("E&xit"));
+    auto* game = new wxMenu;
+    game->AppendCheckItem(ID_GAME_SOUND, _("&Sound"))->Check(IsSoundOn());
     auto* help = new wxMenu;
     help->Append(wxID_ABOUT, _("&About Vexadra..."));
     auto* bar = new wxMenuBar;
     bar->Append(file, _("&File"));
+    bar->Append(game, _("&Game"));
     bar->Append(help, _("&Help"));
     SetMenuBar(bar);
 }
@@ -87,14 +97,27 @@ void CMainFrame::BuildAccelerators()
 
 void CMainFrame::ShowFullScreenSized()
 {
-    // Without a window manager Maximize() does nothing, and some managers won't maximize a
-    // frame without a sizing border: take the work area's size first, so that the very
-    // first paint already sees the final size.
-    SetSize(wxGetClientDisplayRect());
-    Show();
+    // Without a window manager Maximize() does nothing: take the work area's size first,
+    // so that the very first paint already sees the final size. Asking to be maximized
+    // before the window is shown lets a manager or compositor map it maximized at once.
+    m_workArea = wxGetClientDisplayRect();
+    SetSize(m_workArea);
     Maximize();
+    Show();
     Raise();
     m_view->SetFocus();
+    m_screenWatch = std::make_unique<ScreenChangeWatch>([this] { CallAfter(&CMainFrame::FollowWorkArea); });
+}
+
+void CMainFrame::FollowWorkArea()
+{
+    // A window manager or compositor fits a maximized window to the new area itself and
+    // leaves one the player has placed alone; without one, nobody moves the window that
+    // filled the old area but us.
+    const wxRect area = wxGetClientDisplayRect();
+    if (GetRect() == m_workArea && area != m_workArea)
+        SetSize(area);
+    m_workArea = area;
 }
 
 void CMainFrame::OnExit(wxCommandEvent&) { Close(true); }
@@ -108,6 +131,12 @@ void CMainFrame::OnAbout(wxCommandEvent&)
 void CMainFrame::OnPrint(wxCommandEvent&) { PrintInstructions(this, m_view->Painter().Banner()); }
 
 void CMainFrame::OnIgnoredCommand(wxCommandEvent&) {}
+
+void CMainFrame::OnSound(wxCommandEvent& event)
+{
+    SetSoundOn(event.IsChecked());
+    theApp->Store().RememberSound(event.IsChecked());
+}
 
 void CMainFrame::OnClose(wxCloseEvent&)
 {

@@ -1,17 +1,21 @@
 #pragma once
-// The main window: caption and menu, no buttons in the title bar, no sizing border;
-// it fills the screen and holds the game view.
+// The main window: an ordinary resizable window with a menu that starts maximized and
+// holds the game view.
+
+#include <memory>
 
 #include <wx/frame.h>
 
 namespace vexadra {
 
 class CVexadraView;
+class ScreenChangeWatch;
 struct StartupOptions;
 
 class CMainFrame final : public wxFrame {
 public:
     explicit CMainFrame(const StartupOptions& options);
+    ~CMainFrame() override;
 
     CVexadraView* View() const { return m_view; }
     // Sizes the frame to the desktop's work area, shows it maximized and gives it the focus.
@@ -24,9 +28,14 @@ private:
     void OnAbout(wxCommandEvent& event);
     void OnPrint(wxCommandEvent& event);
     void OnIgnoredCommand(wxCommandEvent& event);
+    void OnSound(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void FollowWorkArea();
 
     CVexadraView* m_view = nullptr;
+    // The work area the window was last fitted to, and who tells of its changes.
+    wxRect m_workArea;
+    std::unique_ptr<ScreenChangeWatch> m_screenWatch;
 
     wxDECLARE_EVENT_TABLE();
 };

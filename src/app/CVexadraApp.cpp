@@ -1,7 +1,10 @@
 #include "app/CVexadraApp.h"
 
+#include <chrono>
+#include <thread>
+#include <utility>
+
 #include "app/CMainFrame.h"
-#include "app/StartupOptions.h"
 #include "sound/Cues.h"
 #include "sound/DeferredCueBackend.h"
 #include "sound/SdlCueBackend.h"
@@ -12,17 +15,40 @@ namespace vexadra {
 
 CVexadraApp* theApp = nullptr;
 
-CVexadraApp::CVexadraApp() = default;
+namespace {
+// While a cue holds the game up, only paints go on: clicks and keys wait in the queue
+// and are handled once the cue has ended. Runs on the window's thread.
+void LetPaintsThrough()
+{
+    if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
+        loop->YieldFor(wxEVT_CATEGORY_UI);
+}
+
+// With the sound off the round's end still takes as long as its sounds would.
+void HoldSilently(std::chrono::milliseconds length)
+{
+    const auto until = std::chrono::steady_clock::now() + length;
+    for (auto now = std::chrono::steady_clock::now(); now < until; now = std::chrono::steady_clock::now()) {
+        LetPaintsThrough();
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(std::chrono::milliseconds(5), until - now));
+    }
+}
+} // namespace
+
+CVexadraApp::CVexadraApp(StartupOptions options) : m_options(std::move(options)) {}
 CVexadraApp::~CVexadraApp() = default;
 
 bool CVexadraApp::OnInit()
 {
-    // The game keeps nothing between runs: no settings file, no recent files.
+    // Nothing is kept but the two remembered choices: no recent files, no window places.
     SetAppName("vexadra");
     SetAppDisplayName("Vexadra");
-    const StartupOptions options = ReadStartupOptions();
+    m_store = SettingsStore::ForUser();
+    m_remembered = m_store.Load();
+    SetSoundOn(m_remembered.sound);
+    SetSilentHold(HoldSilently);
     InstallCues();
-    auto* frame = new CMainFrame(options);
+    auto* frame = new CMainFrame(m_options);
     SetTopWindow(frame);
     frame->ShowFullScreenSized();
     return true;
@@ -32,21 +58,30 @@ void CVexadraApp::InstallCues()
 {
     m_cues = std::make_unique<DeferredCueBackend>([]() -> std::unique_ptr<CueBackend> {
         auto cues = std::make_unique<SdlCueBackend>();
-        // While a cue holds the game up, only paints go on: clicks and keys wait in the
-        // queue and are handled once the cue has ended. (The hook runs on the thread
-        // that waits for the cue, the window's.)
-        cues->SetWaitIdle([] {
-            if (wxEventLoopBase* loop = wxEventLoopBase::GetActive())
-                loop->YieldFor(wxEVT_CATEGORY_UI);
-        });
+        cues->SetWaitIdle(LetPaintsThrough);
         return cues;
     });
     SetCueBackend(m_cues.get());
 }
 
+int CVexadraApp::FilterEvent(wxEvent& event)
+{
+    // No sound is needed before the first move: the sound library and the device search
+    // start once the window has painted, so that neither delays the first paint.
+    if (!m_bPainted && event.GetEventType() == wxEVT_PAINT) {
+        m_bPainted = true;
+        CallAfter([this] {
+            if (m_cues)
+                m_cues->Start();
+        });
+    }
+    return wxApp::FilterEvent(event);
+}
+
 int CVexadraApp::OnExit()
 {
     SetCueBackend(nullptr);
+    SetSilentHold(nullptr);
     m_cues.reset();
     return wxApp::OnExit();
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Commands that the accelerator table claims but that do nothing in this game.
+// The game's own menu commands, and the commands that the accelerator table claims but
+// that do nothing in this game.
 
 #include <wx/defs.h>
 
@@ -12,6 +13,7 @@ enum : int {
     ID_EDIT_PASTE,
     ID_NEXT_PANE,
     ID_PREV_PANE,
+    ID_GAME_SOUND,  // Game > Sound: the sound switch
 };
 
 } // namespace vexadra

@@ -1,4 +1,6 @@
-// Start-up: a clear message instead of a toolkit failure when there is no display.
+// Start-up: the command line first (it needs no display), then a clear message instead
+// of a toolkit failure when there is no display.
+// The end: never waits for a sound device search.
 
 #include <cstdio>
 #include <cstdlib>
@@ -8,8 +10,12 @@
 
 #include "app/AppTexts.h"
 #include "app/CVexadraApp.h"
+#include "app/CommandLine.h"
+#include "app/QuietSound.h"
+#include "app/StartupOptions.h"
 #include "app/Translations.h"
 #include "i18n/Translate.h"
+#include "sound/DeferredCueBackend.h"
 
 namespace {
 bool HasDisplay()
@@ -23,18 +29,21 @@ bool HasDisplay()
 int main(int argc, char** argv)
 {
     using namespace vexadra;
-    theApp = new CVexadraApp;
-    wxApp::SetInstance(theApp);
-    // The catalogues are looked up through the application's paths, so only now; but
-    // before anything is said, so that even the messages below are translated.
+    StartupOptions options = ReadStartupOptions();
+    // Before anything is said, so that the usage and the messages below are translated.
     InstallTranslations();
+    if (const auto status = ParseCommandLine(argc, argv, options)) {
+        RemoveTranslations();
+        return *status;
+    }
     if (!HasDisplay()) {
         std::fprintf(stderr, "%s\n", Tr(kNoDisplayMessage).c_str());
         RemoveTranslations();
-        wxApp::SetInstance(nullptr);
-        delete theApp;
         return 1;
     }
+    QuietSoundLibraries();
+    theApp = new CVexadraApp(options);
+    wxApp::SetInstance(theApp);
     if (!wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "%s\n", Tr(kNoDisplayMessage).c_str());
         return 1;
@@ -45,5 +54,11 @@ int main(int argc, char** argv)
         wxTheApp->OnExit();
     }
     wxEntryCleanup();
+    if (DeferredCueBackend::ThreadsLeftRunning() > 0) {
+        // Still looking for a sound device: end now rather than wait for it, and without
+        // tearing down the libraries that search is running in.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }

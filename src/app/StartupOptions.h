@@ -1,10 +1,13 @@
 #pragma once
-// What the environment may tell the program at start-up (testing aids only).
+// What the command line and the environment tell the program at start-up (the
+// environment's are testing aids only).
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "game/Opponent.h"
 
 namespace vexadra {
 
@@ -12,6 +15,7 @@ struct StartupOptions {
     std::uint32_t seed = 0;  // the deal's generator seed
     std::string tracePath;   // where each full paint notes the client area (testing aid)
     bool quitAfterFirstPaint = false;  // for timing the start-up
+    std::optional<Opponent> opponent;  // --opponent; none: the remembered choice
 };
 
 // VEXADRA_SEED, a decimal number, fixes the deals for testing; otherwise the time seeds

@@ -6,12 +6,12 @@
 
 namespace vexadra {
 
-// The application object must exist (the catalogues are found through its paths), but
-// the toolkit need not be started: even the start-up messages are translated.
+// Needs neither the toolkit nor the application object: even the usage and the start-up
+// messages are translated.
 void InstallTranslations();
-// One language by its code ("de", "fr_FR"), whatever the environment says; false when
-// the program has no catalogue for it (its texts then stay English).
-bool InstallTranslations(const std::string& language);
+// One language by its code ("de", "fr_FR"), whatever the environment says, looked for in
+// folder first; false when there is no catalogue for it (the texts then stay English).
+bool InstallTranslations(const std::string& language, const std::string& folder);
 // Back to English, freeing the catalogues: for leaving before the toolkit starts.
 void RemoveTranslations();
 

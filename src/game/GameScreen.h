@@ -15,6 +15,9 @@ public:
     virtual void ClearClient() = 0;      // the whole client area in white
     // Writes a colour number (1..16) centred on square n; 0 writes nothing.
     virtual void DrawSquareNumber(int n, int number) = 0;
+    // Square n again from the state: its colour, its number when numbering is on, and the
+    // focus frame or the pick-up mark when they stand on it. Nothing on the instructions page.
+    virtual void RedrawSquare(int n) = 0;
 
     virtual void DrawArrow(int side) = 0;
     virtual void DrawScoreBox(int side) = 0;

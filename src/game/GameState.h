@@ -44,6 +44,12 @@ struct GameState {
     int m_nRound = 1;
     bool m_bNumbers = false;
 
+    // Playing from the keyboard: where the focus frame stands on the active side's board
+    // (a relative index; -1 until the first arrow key or Home), and the square a Space or
+    // Return picked up (-1 for none).
+    int m_nFocus = -1;
+    int m_nKeyPick = -1;
+
     int m_nSquareColor[kColorSlots] = {};
     int m_nPool[kColorSlots] = {};
 
@@ -59,6 +65,9 @@ struct GameState {
     ColorRef ShownColorOf(int n) const { return m_crShown[m_nSquareColor[n]]; }
     ColorRef BlackReference() const { return m_crShown[kBlackIndex]; }
     bool IsEmpty(int n) const { return ShownColorOf(n) == BlackReference(); }
+    // The squares that carry the focus frame and the keyboard's pick-up mark; -1 for none.
+    int FocusSquare() const { return m_nFocus < 0 ? -1 : m_nSide * kBoardSquares + m_nFocus; }
+    int KeyPickSquare() const { return m_nPressState == kPressPicked ? m_nKeyPick : -1; }
 
     friend bool operator==(const GameState&, const GameState&) = default;
 };

@@ -38,6 +38,7 @@ struct Rect {
     int Height() const { return bottom - top; }
     // Strictly inside: a point on a border belongs to no square.
     bool ContainsStrictly(Point p) const { return left < p.x && p.x < right && top < p.y && p.y < bottom; }
+    Point Centre() const { return Point{(left + right) / 2, (top + bottom) / 2}; }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 

@@ -17,6 +17,7 @@ public:
     void FillSquares() override {}
     void ClearClient() override {}
     void DrawSquareNumber(int, int) override {}
+    void RedrawSquare(int) override {}
     void DrawArrow(int) override {}
     void DrawScoreBox(int) override {}
     void DrawMovesBox(int) override {}
@@ -60,9 +61,18 @@ void VexadraGame::Reject() { PlayCue(IDR_SOUND_BRRR); }
 
 void VexadraGame::OnLButtonDown(Point point)
 {
-    // The page covers the boards: a click there must not move squares the player cannot see.
-    if (m_state.m_bInstructions)
+    ForgetKeyPick();
+    // The page covers the boards: a click there must not move squares the player cannot
+    // see, nor leave an earlier pick-up for a release after the page has gone.
+    if (m_state.m_bInstructions) {
+        m_state.m_nPressState = kPressNothing;
         return;
+    }
+    Press(point);
+}
+
+void VexadraGame::Press(Point point)
+{
     GameState& s = m_state;
     s.m_nPressState = kPressPicked;
     s.m_crFrom = 0;
@@ -126,6 +136,7 @@ void VexadraGame::OnLButtonUp(Point point)
         return Reject();
     const int from = s.m_nFromSquare;
     const int side = s.m_nSide;
+    s.m_nKeyPick = -1;  // the move's own drawing takes the mark off
     const bool lastMoveOfRound = s.m_nMovesLeft[side] == 1 && s.m_nMovesLeft[OtherSide(side)] == 0;
 
     s.m_bFirstTaken = false;
@@ -161,6 +172,11 @@ void VexadraGame::OnLButtonUp(Point point)
     m_screen->DrawArrow(s.m_nSide);
     // Keeps the End line honest: it is offered only while End would act.
     m_screen->DrawHelpLines();
+    // The frame follows the turn to the same place on the other board.
+    if (s.m_nFocus >= 0) {
+        m_screen->RedrawSquare(OppositeSquare(s.FocusSquare()));
+        m_screen->RedrawSquare(s.FocusSquare());
+    }
 
     if (s.m_nMovesLeft[0] == 0 && s.m_nMovesLeft[1] == 0)
         StartNextRound();
@@ -217,6 +233,7 @@ void VexadraGame::StartNextRound()
     m_screen->DrawHint();
     if (s.m_bNumbers)
         m_screen->DrawNumbers();
+    DrawKeyMarks();
 }
 
 bool VexadraGame::EndGameAllowed() const
@@ -262,6 +279,7 @@ void VexadraGame::ReturnToGame()
     m_screen->DrawHint();
     if (s.m_bNumbers)
         m_screen->DrawNumbers();
+    DrawKeyMarks();
 }
 
 void VexadraGame::DealRound()
@@ -271,6 +289,71 @@ void VexadraGame::DealRound()
     // press would otherwise paint that old colour and test captures with it, and the
     // screen would no longer show the state.
     m_state.m_nPressState = kPressNothing;
+    m_state.m_nKeyPick = -1;
+}
+
+void VexadraGame::ForgetKeyPick()
+{
+    const int picked = m_state.KeyPickSquare();
+    m_state.m_nKeyPick = -1;
+    if (picked >= 0)
+        m_screen->RedrawSquare(picked);
+}
+
+void VexadraGame::DrawKeyMarks()
+{
+    for (const int n : {m_state.FocusSquare(), m_state.KeyPickSquare()})
+        if (n >= 0)
+            m_screen->RedrawSquare(n);
+}
+
+void VexadraGame::MoveFocus(int nChar)
+{
+    GameState& s = m_state;
+    const int old = s.FocusSquare();
+    if (nChar == VK_HOME || s.m_nFocus < 0) {
+        s.m_nFocus = 0;
+    } else {
+        // The frame stops at the board's edges.
+        int row = RowOf(s.m_nFocus);
+        int column = ColumnOf(s.m_nFocus);
+        if (nChar == VK_LEFT && column > 0)
+            --column;
+        else if (nChar == VK_RIGHT && column < 3)
+            ++column;
+        else if (nChar == VK_UP && row > 0)
+            --row;
+        else if (nChar == VK_DOWN && row < 3)
+            ++row;
+        s.m_nFocus = 4 * row + column;
+    }
+    if (old >= 0 && old != s.FocusSquare())
+        m_screen->RedrawSquare(old);
+    m_screen->RedrawSquare(s.FocusSquare());
+}
+
+void VexadraGame::PickOrDrop()
+{
+    GameState& s = m_state;
+    if (s.m_nFocus < 0)
+        return;
+    const int square = s.FocusSquare();
+    const Point centre = s.m_rcSquare[square].Centre();
+    if (s.KeyPickSquare() < 0) {
+        Press(centre);
+        if (s.m_nPressState == kPressPicked) {
+            s.m_nKeyPick = square;
+            m_screen->RedrawSquare(square);
+        }
+        return;
+    }
+    const int picked = s.m_nKeyPick;
+    OnLButtonUp(centre);
+    // A drop on an empty square ends the pick-up as it does for the mouse.
+    if (s.m_nKeyPick >= 0 && s.m_nPressState != kPressPicked) {
+        s.m_nKeyPick = -1;
+        m_screen->RedrawSquare(picked);
+    }
 }
 
 void VexadraGame::OnKeyDown(int nChar)
@@ -298,6 +381,21 @@ void VexadraGame::OnKeyDown(int nChar)
     case VK_INSERT:
         s.m_bNumbers = true;
         m_screen->DrawNumbers();
+        break;
+    case VK_HOME:
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        MoveFocus(nChar);
+        break;
+    case VK_SPACE:
+    case VK_RETURN:
+        PickOrDrop();
+        break;
+    case VK_ESCAPE:
+        ForgetKeyPick();
+        s.m_nPressState = kPressNothing;
         break;
     default:
         break;

@@ -48,6 +48,14 @@ public:
 
 private:
     int HitTest(Point point, int first, int last) const;  // -1 when on no square
+    void Press(Point point);
+    // The keyboard's moves go through the same press and release as the mouse's.
+    void MoveFocus(int nChar);
+    void PickOrDrop();
+    // Forgets a pick-up made from the keyboard and takes its mark off the square.
+    void ForgetKeyPick();
+    // After a redraw of the boards: the frame and the pick-up mark back on their squares.
+    void DrawKeyMarks();
     bool IsLegalMove(int base, int from, int to) const;
     bool TakeOpposite(int square, ColorRef moved);
     void Reject();

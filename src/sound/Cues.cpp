@@ -1,14 +1,32 @@
 #include "sound/Cues.h"
 
+#include <thread>
+#include <utility>
+
+#include "sound/CueLength.h"
+
 namespace vexadra {
 
 namespace {
 CueBackend* g_backend = nullptr;
+bool g_soundOn = true;
+std::function<void(std::chrono::milliseconds)> g_silentHold;
 
 void Play(int nID, bool wait)
 {
     const SoundImage image = FindSound(nID);
-    if (g_backend == nullptr || !image)
+    if (!image)
+        return;
+    if (!g_soundOn) {
+        if (!wait)
+            return;
+        if (g_silentHold)
+            g_silentHold(CueLength(image));
+        else
+            std::this_thread::sleep_for(CueLength(image));
+        return;
+    }
+    if (g_backend == nullptr)
         return;
     g_backend->Play(nID, image, wait);
 }
@@ -16,6 +34,10 @@ void Play(int nID, bool wait)
 
 void SetCueBackend(CueBackend* backend) { g_backend = backend; }
 CueBackend* GetCueBackend() { return g_backend; }
+
+void SetSoundOn(bool on) { g_soundOn = on; }
+bool IsSoundOn() { return g_soundOn; }
+void SetSilentHold(std::function<void(std::chrono::milliseconds)> hold) { g_silentHold = std::move(hold); }
 
 void PlayCue(int nID) { Play(nID, false); }
 void PlayCueAndWait(int nID) { Play(nID, true); }

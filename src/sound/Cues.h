@@ -3,7 +3,9 @@
 // playing; PlayCueAndWait returns when its sound has ended. Without a backend, or
 // without the sound, nothing is heard and the game goes on.
 
+#include <chrono>
 #include <cstddef>
+#include <functional>
 
 namespace vexadra {
 
@@ -27,6 +29,9 @@ public:
     // Starts the image at once, replacing anything still playing; with wait, returns
     // only when it has ended.
     virtual void Play(int nID, SoundImage image, bool wait) = 0;
+    // False when the player can no longer be heard (its device went away); its owner may
+    // then make a new one.
+    virtual bool Working() const { return true; }
 };
 
 // The backend stays owned by the caller; nullptr makes the cues silent.
@@ -35,5 +40,14 @@ CueBackend* GetCueBackend();
 
 void PlayCue(int nID);
 void PlayCueAndWait(int nID);
+
+// The player's sound switch, on at start. Off, no cue is heard, but a cue that holds the
+// game up still holds it for the length of its sound: the last move of a round stays
+// in view before the new deal, as it does with the sound on.
+void SetSoundOn(bool on);
+bool IsSoundOn();
+// How such a silent cue holds the thread, given the sound's length; by default it sleeps.
+// The window passes one that keeps repainting meanwhile.
+void SetSilentHold(std::function<void(std::chrono::milliseconds)> hold);
 
 } // namespace vexadra

@@ -1,6 +1,6 @@
 #include "sound/SdlCueBackend.h"
 
-#include <SDL.h>
+#include "sound/SdlAudioLibrary.h"
 
 #include <algorithm>
 #include <chrono>
@@ -17,29 +17,37 @@ constexpr Uint32 kIdleIntervalMs = 5;
 // Holds the device lock for one scope; the callback runs under the same lock.
 class DeviceLock {
 public:
-    explicit DeviceLock(SDL_AudioDeviceID device) : m_device(device) { SDL_LockAudioDevice(m_device); }
-    ~DeviceLock() { SDL_UnlockAudioDevice(m_device); }
+    DeviceLock(const SdlAudioApi& sdl, SDL_AudioDeviceID device) : m_sdl(sdl), m_device(device)
+    {
+        m_sdl.LockAudioDevice(m_device);
+    }
+    ~DeviceLock() { m_sdl.UnlockAudioDevice(m_device); }
     DeviceLock(const DeviceLock&) = delete;
     DeviceLock& operator=(const DeviceLock&) = delete;
 
 private:
+    const SdlAudioApi& m_sdl;
     SDL_AudioDeviceID m_device;
 };
 
 } // namespace
 
-SdlCueBackend::SdlCueBackend()
+SdlCueBackend::SdlCueBackend() : SdlCueBackend(kSdlLibrary) {}
+
+SdlCueBackend::SdlCueBackend(const char* library) : m_sdl(LoadSdlAudio(library))
 {
+    if (m_sdl == nullptr)
+        return;
     // The desktop's mixer lists the stream under the game's name, not "SDL Application".
     // SDL would otherwise turn SIGTERM and SIGINT into quit events that nobody reads, and
     // the game could no longer be ended from outside (a session logout, kill).
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_APP_NAME, "Vexadra");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Vexadra");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Game sounds");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
+    m_sdl->SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    m_sdl->SetHint(SDL_HINT_APP_NAME, "Vexadra");
+    m_sdl->SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Vexadra");
+    m_sdl->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Game sounds");
+    m_sdl->SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_ROLE, "game");
 
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+    if (m_sdl->InitSubSystem(SDL_INIT_AUDIO) != 0)
         return;
     m_subsystem = true;
 
@@ -52,7 +60,7 @@ SdlCueBackend::SdlCueBackend()
     want.userdata = this;
     SDL_AudioSpec have{};
     // Whatever the device prefers is fine: the cues are converted to it once, here.
-    m_device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_ANY_CHANGE);
+    m_device = m_sdl->OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_ANY_CHANGE);
     if (m_device == 0) {
         Close();
         return;
@@ -64,7 +72,7 @@ SdlCueBackend::SdlCueBackend()
 
     for (int nID : kCueIds)
         Prepare(nID, FindSound(nID));
-    SDL_PauseAudioDevice(m_device, 0);
+    m_sdl->PauseAudioDevice(m_device, 0);
 }
 
 SdlCueBackend::~SdlCueBackend() { Close(); }
@@ -72,14 +80,14 @@ SdlCueBackend::~SdlCueBackend() { Close(); }
 void SdlCueBackend::Close()
 {
     if (m_device != 0) {
-        SDL_CloseAudioDevice(m_device);  // joins the device thread
+        m_sdl->CloseAudioDevice(m_device);  // joins the device thread
         m_device = 0;
     }
     m_playing = nullptr;
     m_position = 0;
     m_cues.clear();
     if (m_subsystem) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_sdl->QuitSubSystem(SDL_INIT_AUDIO);
         m_subsystem = false;
     }
 }
@@ -93,7 +101,7 @@ void SdlCueBackend::Play(int nID, SoundImage image, bool wait)
     const Decoded& cue = Prepare(nID, image);
     std::uint64_t started = 0;
     {
-        DeviceLock lock(m_device);
+        DeviceLock lock(*m_sdl, m_device);
         // An undecodable image still stops the sound before it, as a new cue would.
         m_playing = cue.samples.empty() ? nullptr : &cue.samples;
         m_position = 0;
@@ -103,11 +111,16 @@ void SdlCueBackend::Play(int nID, SoundImage image, bool wait)
         WaitFor(started, cue.samples.size());
 }
 
+bool SdlCueBackend::Working() const
+{
+    return m_device != 0 && m_sdl->GetAudioDeviceStatus(m_device) == SDL_AUDIO_PLAYING;
+}
+
 bool SdlCueBackend::IsPlaying() const
 {
     if (m_device == 0)
         return false;
-    DeviceLock lock(m_device);
+    DeviceLock lock(*m_sdl, m_device);
     return m_playing != nullptr;
 }
 
@@ -145,7 +158,7 @@ const SdlCueBackend::Decoded& SdlCueBackend::Prepare(int nID, SoundImage image)
         return it->second;
 
     Decoded fresh{image.data, Convert(image)};
-    DeviceLock lock(m_device);
+    DeviceLock lock(*m_sdl, m_device);
     Decoded& slot = m_cues[nID];
     if (m_playing == &slot.samples)
         m_playing = nullptr;
@@ -157,19 +170,19 @@ std::vector<std::uint8_t> SdlCueBackend::Convert(SoundImage image) const
 {
     if (!image || image.size > static_cast<std::size_t>(INT_MAX))
         return {};
-    SDL_RWops* rw = SDL_RWFromConstMem(image.data, static_cast<int>(image.size));
+    SDL_RWops* rw = m_sdl->RWFromConstMem(image.data, static_cast<int>(image.size));
     if (rw == nullptr)
         return {};
     SDL_AudioSpec source{};
     Uint8* wav = nullptr;
     Uint32 wavLength = 0;
-    if (SDL_LoadWAV_RW(rw, 1, &source, &wav, &wavLength) == nullptr)
+    if (m_sdl->LoadWAV_RW(rw, 1, &source, &wav, &wavLength) == nullptr)
         return {};
 
     const auto sourceFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(source.format) / 8 * source.channels);
     const auto deviceFrameBytes = static_cast<std::size_t>(SDL_AUDIO_BITSIZE(m_deviceFormat) / 8 * m_deviceChannels);
     std::vector<std::uint8_t> out;
-    SDL_AudioStream* stream = SDL_NewAudioStream(source.format, source.channels, source.freq,
+    SDL_AudioStream* stream = m_sdl->NewAudioStream(source.format, source.channels, source.freq,
                                                  static_cast<SDL_AudioFormat>(m_deviceFormat),
                                                  static_cast<Uint8>(m_deviceChannels), m_deviceRate);
     if (stream != nullptr && sourceFrameBytes > 0 && source.freq > 0 && wavLength <= static_cast<Uint32>(INT_MAX / 2)) {
@@ -180,23 +193,23 @@ std::vector<std::uint8_t> SdlCueBackend::Convert(SoundImage image) const
                                              SDL_AUDIO_ISSIGNED(source.format) ? 0x00 : 0x80);
         const auto frames = static_cast<std::uint64_t>(wavLength / sourceFrameBytes);
         const auto wanted = frames * static_cast<std::uint64_t>(m_deviceRate) / static_cast<std::uint64_t>(source.freq);
-        if (SDL_AudioStreamPut(stream, wav, static_cast<int>(wavLength)) == 0
-            && SDL_AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size())) == 0
-            && SDL_AudioStreamFlush(stream) == 0) {
-            const int available = std::max(SDL_AudioStreamAvailable(stream), 0);
+        if (m_sdl->AudioStreamPut(stream, wav, static_cast<int>(wavLength)) == 0
+            && m_sdl->AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size())) == 0
+            && m_sdl->AudioStreamFlush(stream) == 0) {
+            const int available = std::max(m_sdl->AudioStreamAvailable(stream), 0);
             out.resize(std::min(static_cast<std::size_t>(available), static_cast<std::size_t>(wanted) * deviceFrameBytes));
-            const int got = out.empty() ? 0 : SDL_AudioStreamGet(stream, out.data(), static_cast<int>(out.size()));
+            const int got = out.empty() ? 0 : m_sdl->AudioStreamGet(stream, out.data(), static_cast<int>(out.size()));
             out.resize(static_cast<std::size_t>(std::max(got, 0)));
         }
     }
-    SDL_FreeAudioStream(stream);
-    SDL_FreeWAV(wav);
+    m_sdl->FreeAudioStream(stream);
+    m_sdl->FreeWAV(wav);
     return out;
 }
 
 bool SdlCueBackend::HasEnded(std::uint64_t cue) const
 {
-    DeviceLock lock(m_device);
+    DeviceLock lock(*m_sdl, m_device);
     return m_cue != cue || m_playing == nullptr;
 }
 
@@ -209,13 +222,13 @@ void SdlCueBackend::WaitFor(std::uint64_t cue, std::size_t bytes)
     const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
                                              std::chrono::duration<double>(2.0 * bytes / bytesPerSecond + 1.0));
     // The hook may close this backend or play another cue: both end the wait.
-    while (m_device != 0 && !HasEnded(cue) && SDL_GetAudioDeviceStatus(m_device) == SDL_AUDIO_PLAYING
+    while (m_device != 0 && !HasEnded(cue) && m_sdl->GetAudioDeviceStatus(m_device) == SDL_AUDIO_PLAYING
            && Clock::now() < deadline) {
         if (m_idle) {
             const std::function<void()> idle = m_idle;  // the hook may replace itself
             idle();
         }
-        SDL_Delay(kIdleIntervalMs);
+        m_sdl->Delay(kIdleIntervalMs);
     }
 }
 

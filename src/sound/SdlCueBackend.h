@@ -1,7 +1,8 @@
 #pragma once
 // Plays the cues through SDL2 audio (PipeWire, PulseAudio or ALSA, whichever SDL
-// finds). One device stays open for the run; a new cue replaces the one playing.
-// Without a usable device everything here is silent and returns at once.
+// finds), loaded when the backend is made. One device stays open for the backend's life;
+// a new cue replaces the one playing. Without the library or a usable device everything
+// here is silent and returns at once.
 
 #include "sound/Cues.h"
 
@@ -13,10 +14,14 @@
 
 namespace vexadra {
 
+struct SdlAudioApi;
+
 class SdlCueBackend final : public CueBackend {
 public:
-    // Opens the audio device and decodes the three cues for it.
+    // Loads the sound library, opens the audio device and decodes the three cues for it.
     SdlCueBackend();
+    // The same from the library of that file name.
+    explicit SdlCueBackend(const char* library);
     ~SdlCueBackend() override;
     SdlCueBackend(const SdlCueBackend&) = delete;
     SdlCueBackend& operator=(const SdlCueBackend&) = delete;
@@ -31,6 +36,8 @@ public:
     void Close();
 
     bool IsOpen() const { return m_device != 0; }
+    // False once the device has gone (its audio server ended, it was unplugged).
+    bool Working() const override;
     // True while a started cue still has samples the device has not taken.
     bool IsPlaying() const;
 
@@ -54,6 +61,7 @@ private:
     bool HasEnded(std::uint64_t cue) const;
     void WaitFor(std::uint64_t cue, std::size_t bytes);
 
+    const SdlAudioApi* m_sdl = nullptr;  // nullptr when the library is missing
     std::uint32_t m_device = 0;  // SDL_AudioDeviceID; 0 when there is none
     int m_deviceRate = 0;
     int m_deviceChannels = 0;

@@ -63,20 +63,33 @@ CVexadraView::~CVexadraView()
     m_bufferDC.SelectObject(wxNullBitmap);
 }
 
-void CVexadraView::EnsureBuffer(const wxSize& size)
+bool CVexadraView::BufferFits() const
 {
-    const wxSize wanted(std::max(size.x, 1), std::max(size.y, 1));
-    if (m_buffer.IsOk() && m_buffer.GetSize() == wanted)
+    return m_buffer.IsOk() && m_buffer.GetLogicalSize() == BufferSize() &&
+           m_buffer.GetScaleFactor() == GetContentScaleFactor();
+}
+
+wxSize CVexadraView::BufferSize() const
+{
+    const wxSize size = GetClientSize();
+    return wxSize(std::max(size.x, 1), std::max(size.y, 1));
+}
+
+void CVexadraView::EnsureBuffer()
+{
+    if (BufferFits())
         return;
+    // At the window's scale factor, so that a HiDPI screen gets every device pixel drawn;
+    // the painter keeps working in logical units.
     m_bufferDC.SelectObject(wxNullBitmap);
-    m_buffer.Create(wanted, 24);
+    m_buffer.CreateWithDIPSize(BufferSize(), GetContentScaleFactor(), 24);
     m_bufferDC.SelectObject(m_buffer);
 }
 
 bool CVexadraView::PaintGame()
 {
     const wxSize size = GetClientSize();
-    EnsureBuffer(size);
+    EnsureBuffer();
     if (m_painter.OnDraw(Size{size.x, size.y}, std::time(nullptr)) == ScreenPainter::PaintResult::TooSmall) {
         m_bAborting = true;
         CallAfter(&CVexadraView::AbortTooSmall);
@@ -96,7 +109,8 @@ void CVexadraView::TracePaint()
     const wxSize size = GetClientSize();
     std::ofstream(m_tracePath, std::ios::app) << "paint client=" << origin.x << ',' << origin.y << ',' << size.x
                                               << ',' << size.y << " at="
-                                              << std::chrono::system_clock::now().time_since_epoch().count() << '\n';
+                                              << std::chrono::system_clock::now().time_since_epoch().count()
+                                              << " scale=" << GetContentScaleFactor() << '\n';
 }
 
 void CVexadraView::OnPaint(wxPaintEvent&)
@@ -104,11 +118,15 @@ void CVexadraView::OnPaint(wxPaintEvent&)
     wxPaintDC dc(this);
     if (m_bAborting)
         return;
-    if (m_nBusy == 0 && !m_bPresentPending && !PaintGame())
+    // Mid-handler the image is ahead of the state and is only copied. The paint that a
+    // handler's Present() asks for copies it too, unless the client area changed
+    // meanwhile; every other paint lays out, refreshes the caption and redraws.
+    if (m_nBusy == 0 && (!m_bPresenting || !BufferFits()) && !PaintGame())
         return;
-    m_bPresentPending = false;
-    if (m_buffer.IsOk())
-        dc.Blit(0, 0, m_buffer.GetWidth(), m_buffer.GetHeight(), &m_bufferDC, 0, 0);
+    if (m_buffer.IsOk()) {
+        const wxSize shown = m_buffer.GetLogicalSize();
+        dc.Blit(0, 0, shown.x, shown.y, &m_bufferDC, 0, 0);
+    }
     if (!m_bPaintedOnce) {
         m_bPaintedOnce = true;
         CallAfter(&CVexadraView::AfterFirstPaint);
@@ -129,9 +147,12 @@ void CVexadraView::AfterFirstPaint()
 
 void CVexadraView::Present()
 {
-    m_bPresentPending = true;
+    // Update() paints at once only where it can (not while the window is minimized, nor
+    // on every Wayland compositor): a paint it leaves for later is a full one.
+    m_bPresenting = true;
     Refresh(false);
     Update();
+    m_bPresenting = false;
 }
 
 void CVexadraView::AbortTooSmall()
@@ -194,6 +215,29 @@ int GameKeyFor(int wxKeyCode, int modifiers)
     case WXK_NUMPAD_INSERT:
         // Ctrl+Insert and Shift+Insert belong to the accelerator table.
         return modifiers == wxMOD_NONE ? VK_INSERT : 0;
+    case WXK_HOME:
+    case WXK_NUMPAD_HOME:
+        return VK_HOME;
+    case WXK_LEFT:
+    case WXK_NUMPAD_LEFT:
+        return VK_LEFT;
+    case WXK_UP:
+    case WXK_NUMPAD_UP:
+        return VK_UP;
+    case WXK_RIGHT:
+    case WXK_NUMPAD_RIGHT:
+        return VK_RIGHT;
+    case WXK_DOWN:
+    case WXK_NUMPAD_DOWN:
+        return VK_DOWN;
+    case WXK_SPACE:
+    case WXK_NUMPAD_SPACE:
+        return VK_SPACE;
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER:
+        return VK_RETURN;
+    case WXK_ESCAPE:
+        return VK_ESCAPE;
     default:
         return 0;
     }

@@ -37,7 +37,10 @@ private:
 
     // Runs a full paint of the game into the off-screen image.
     bool PaintGame();
-    void EnsureBuffer(const wxSize& size);
+    // The off-screen image matches the client area and the window's scale factor.
+    bool BufferFits() const;
+    wxSize BufferSize() const;
+    void EnsureBuffer();
     void AbortTooSmall();
     void ShowScores();
     void TracePaint();
@@ -57,7 +60,8 @@ private:
     // While a handler runs, the image may be ahead of the state (a move is drawn step by
     // step): a paint then only copies the image instead of redrawing from the state.
     int m_nBusy = 0;
-    bool m_bPresentPending = false;
+    // Inside Present()'s own update: the image is already what the screen must show.
+    bool m_bPresenting = false;
     bool m_bAborting = false;
 
     wxDECLARE_EVENT_TABLE();

@@ -17,6 +17,11 @@ constexpr ColorRef kScoreColor = RGB(192, 0, 0);
 constexpr ColorRef kMovesColor = RGB(0, 192, 0);
 constexpr ColorRef kGameRoundColor = RGB(0, 0, 192);
 constexpr int kBoxPenWidth = 2;
+// The keyboard's marks: thin white and black rings side by side, so that one of the two
+// stands out on every colour and on an empty square. The frame runs along the square's
+// edge; the pick-up mark is a smaller ring further in, clear of the colour number.
+constexpr int kMarkRingDivisor = 60;   // ring width: the square's width over this, at least 2
+constexpr int kPickInsetDivisor = 5;   // the pick-up mark's inset: the square's width over this
 
 // "Arial Bold" is Arial at bold weight; the number face has only its regular weight.
 FontSpec BoldArial(int height) { return FontSpec{"Arial", height, true}; }
@@ -80,6 +85,7 @@ ScreenPainter::PaintResult ScreenPainter::OnDraw(Size client, std::time_t now)
     DrawHint();
     if (s.m_bNumbers)
         DrawNumbers();
+    DrawKeyMarks();
     return PaintResult::Drawn;
 }
 
@@ -121,7 +127,9 @@ void ScreenPainter::FitInstructionsFont()
         m_canvas->SelectFont(m_fontText);
     }
     m_rcInstructions = InsetByCharW();
-    m_pageLines = WrapLines(*m_canvas, m_strInstructions, m_rcInstructions.Width());
+    // Broken into lines only when the page is first shown: the game screen never needs them.
+    m_pageLines.clear();
+    m_bPageWrapped = false;
 }
 
 void ScreenPainter::WrapHelpLines()
@@ -162,6 +170,46 @@ void ScreenPainter::DrawSquareNumber(int n, int number)
         return;
     m_canvas->SelectFont(m_fontNumber);
     DrawCentered(*m_canvas, FormatNumber(number), m_geometry.m_rcSquare[n], kTextBlack);
+}
+
+void ScreenPainter::RedrawSquare(int n)
+{
+    const GameState& s = m_game.State();
+    if (!CanDraw() || s.m_bInstructions)
+        return;
+    const Rect& square = m_geometry.m_rcSquare[n];
+    const ColorRef shown = s.ShownColorOf(n);
+    m_canvas->FillRect(square, shown);
+    if (s.m_bNumbers)
+        DrawSquareNumber(n, ColorNumber(s, shown));
+    const int width = std::max(2, square.Width() / kMarkRingDivisor);
+    if (n == s.FocusSquare()) {
+        DrawRing(square, width, kWhite);
+        DrawRing(Rect{square.left + width, square.top + width, square.right - width, square.bottom - width}, width,
+                 kTextBlack);
+    }
+    if (n == s.KeyPickSquare()) {
+        const int inset = square.Width() / kPickInsetDivisor;
+        const Rect outer{square.left + inset, square.top + inset, square.right - inset, square.bottom - inset};
+        DrawRing(outer, width, kTextBlack);
+        DrawRing(Rect{outer.left + width, outer.top + width, outer.right - width, outer.bottom - width}, width, kWhite);
+    }
+}
+
+void ScreenPainter::DrawRing(const Rect& outer, int width, ColorRef color)
+{
+    m_canvas->FillRect(Rect{outer.left, outer.top, outer.right, outer.top + width}, color);
+    m_canvas->FillRect(Rect{outer.left, outer.bottom - width, outer.right, outer.bottom}, color);
+    m_canvas->FillRect(Rect{outer.left, outer.top + width, outer.left + width, outer.bottom - width}, color);
+    m_canvas->FillRect(Rect{outer.right - width, outer.top + width, outer.right, outer.bottom - width}, color);
+}
+
+void ScreenPainter::DrawKeyMarks()
+{
+    const GameState& s = m_game.State();
+    for (const int n : {s.FocusSquare(), s.KeyPickSquare()})
+        if (n >= 0)
+            RedrawSquare(n);
 }
 
 void ScreenPainter::DrawArrow(int side)
@@ -247,6 +295,10 @@ void ScreenPainter::DrawInstructionsPage()
         return;
     m_canvas->FillRect(m_geometry.m_rcClient, kPaper);
     m_canvas->SelectFont(m_fontText);
+    if (!m_bPageWrapped) {
+        m_pageLines = WrapLines(*m_canvas, m_strInstructions, m_rcInstructions.Width());
+        m_bPageWrapped = true;
+    }
     DrawLines(*m_canvas, m_pageLines, m_rcInstructions, kTextBlack);
 }
 

@@ -49,6 +49,7 @@ public:
     void FillSquares() override;
     void ClearClient() override;
     void DrawSquareNumber(int n, int number) override;
+    void RedrawSquare(int n) override;
     void DrawArrow(int side) override;
     void DrawScoreBox(int side) override;
     void DrawMovesBox(int side) override;
@@ -68,6 +69,8 @@ private:
     Rect InsetByCharW() const;
     void DrawValueBox(const Rect& box, const std::string& value, ColorRef color);
     void DrawLabels(const std::string& label, const Rect (&rects)[kSides], ColorRef color);
+    void DrawRing(const Rect& outer, int width, ColorRef color);
+    void DrawKeyMarks();
 
     VexadraGame& m_game;
     Canvas* m_canvas = nullptr;
@@ -83,9 +86,10 @@ private:
 
     std::array<std::string, kTextSlots> m_strText;
     std::string m_strInstructions;
-    // The page broken into lines for m_rcInstructions in m_fontText, at each layout:
+    // The page broken into lines for m_rcInstructions in m_fontText, once per layout:
     // breaking the page is by far the dearest part of drawing it.
     std::vector<std::string> m_pageLines;
+    bool m_bPageWrapped = false;
     // The help lines without and with the End line, broken once per layout: a move redraws them.
     std::vector<std::string> m_helpLines[2];
     std::string m_strTitle;

@@ -35,6 +35,7 @@ public:
     void FillSquares() override { Add("FillSquares"); }
     void ClearClient() override { Add("ClearClient"); }
     void DrawSquareNumber(int n, int number) override;
+    void RedrawSquare(int n) override { Add("RedrawSquare", n); }
     void DrawArrow(int side) override { Add("DrawArrow", side); }
     void DrawScoreBox(int side) override { Add("DrawScoreBox", side); }
     void DrawMovesBox(int side) override { Add("DrawMovesBox", side); }

@@ -253,3 +253,59 @@ TEST_F(GameTest, ANewDealDropsThePickUp)
     EXPECT_TRUE(log.empty());
     ExpectPositionUnchanged(before);
 }
+
+TEST_F(GameTest, KeyboardMovesAreDragsFromThePickedToTheFramedSquareAndTheFrameFollowsTheTurn)
+{
+    Place(17, 16);  // 0 -> 1 takes both colours
+    const GameState start = S();
+    Drag(0, 1);
+    const GameState dragged = S();
+    const std::vector<CueCall> dragCues = Cues();
+
+    S() = start;
+    cues.calls.clear();
+    log.clear();
+    Key(VK_SPACE);  // no frame yet: nothing to pick up
+    Key(VK_LEFT);   // the first arrow shows the frame on the top-left square
+    EXPECT_EQ(S().FocusSquare(), 0);
+    Key(VK_UP);
+    Key(VK_SPACE);
+    EXPECT_EQ(S().KeyPickSquare(), 0);
+    Key(VK_RIGHT);
+    Key(VK_RETURN);
+    EXPECT_EQ(Cues(), dragCues);
+    EXPECT_EQ(S().KeyPickSquare(), -1);
+    EXPECT_EQ(S().FocusSquare(), 17) << "the frame moved to the other board";
+    EXPECT_GE(FindInLog("RedrawSquare 17", FindInLog("DrawArrow 1")), 0);
+    GameState keyed = S();
+    keyed.m_nFocus = dragged.m_nFocus;
+    EXPECT_TRUE(keyed == dragged);
+
+    for (int i = 0; i < 5; ++i)
+        Key(VK_DOWN);
+    Key(VK_RIGHT);
+    Key(VK_RIGHT);
+    Key(VK_RIGHT);
+    EXPECT_EQ(S().FocusSquare(), 31) << "the frame stops at the board's edges";
+    Key(VK_HOME);
+    EXPECT_EQ(S().FocusSquare(), 16);
+}
+
+TEST_F(GameTest, EscapeDropsTheKeyboardPickUpAndAMousePressReplacesIt)
+{
+    Key(VK_HOME);
+    Key(VK_SPACE);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(S().KeyPickSquare(), -1);
+    EXPECT_EQ(log.back(), "RedrawSquare 0");
+    Key(VK_RIGHT);
+    Key(VK_SPACE);  // a fresh pick-up of square 1, not a drop
+    EXPECT_EQ(S().m_nMovesLeft[0], kMovesPerRound);
+    EXPECT_EQ(S().KeyPickSquare(), 1);
+
+    Press(4);
+    EXPECT_EQ(S().KeyPickSquare(), -1);
+    Release(5);
+    EXPECT_EQ(S().m_nSquareColor[5], 4) << "the mouse moved its own pick-up";
+    EXPECT_TRUE(Cues().empty());
+}

@@ -199,13 +199,15 @@ TEST_F(GameTest, F2ShowsTheScoresOnlyOnceAGameIsRecorded)
 TEST_F(GameTest, ThePageTakesOnlyEndWhichReturnsWithoutEndingTheGame)
 {
     S().m_nScore[0] = 4;
+    Press(5);  // a pick-up the page must not let a later release act on
     Key(VK_F1);
     EXPECT_TRUE(S().m_bInstructions);
     EXPECT_EQ(log, std::vector<std::string>{"DrawInstructionsPage"});
 
     log.clear();
-    const GameState onPage = S();
-    for (int key : {VK_F1, VK_F2, VK_INSERT, 0x41})
+    GameState onPage = S();
+    onPage.m_nPressState = kPressNothing;
+    for (int key : {VK_F1, VK_F2, VK_INSERT, 0x41, VK_HOME, VK_RIGHT, VK_SPACE, VK_RETURN, VK_ESCAPE})
         Key(key);
     Drag(1, 2);
     Press(0);
@@ -225,6 +227,8 @@ TEST_F(GameTest, ThePageTakesOnlyEndWhichReturnsWithoutEndingTheGame)
     };
     EXPECT_EQ(log, redrawn);
 
+    Release(6);  // the button was held since the page: no move
+    EXPECT_EQ(log, redrawn);
     Key(VK_END);
     EXPECT_EQ(history.m_nGameCount, 1);
 }

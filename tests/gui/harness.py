@@ -20,6 +20,16 @@ def run(args, env=None, check=True, timeout=20):
                           stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
 
 
+def stop_process(proc):
+    """Asks a helper process to end, and makes it end if it will not."""
+    proc.terminate()
+    try:
+        proc.wait(5)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+
+
 class Screen:
     """An RGB image from a PPM (P6) grab."""
 
@@ -32,6 +42,12 @@ class Screen:
     def pixel(self, x, y):
         i = 3 * (y * self.width + x)
         return tuple(self.pixels[i:i + 3])
+
+    def area(self, rect):
+        """The raw pixels of rect (x, y, w, h), row by row: for comparing two screens."""
+        x, y, w, h = rect
+        return b"".join(self.pixels[3 * ((y + row) * self.width + x):3 * ((y + row) * self.width + x + w)]
+                        for row in range(h))
 
 
 class XServer:
@@ -57,11 +73,7 @@ class XServer:
         return env
 
     def stop(self):
-        self.proc.terminate()
-        try:
-            self.proc.wait(5)
-        except subprocess.TimeoutExpired:
-            self.proc.kill()
+        stop_process(self.proc)
 
 
 class Game:
@@ -84,6 +96,8 @@ class Game:
             "SDL_AUDIODRIVER": "disk",
             "SDL_DISKAUDIOFILE": self.audio_file,
             "ASAN_OPTIONS": "detect_leaks=0",
+            # The player's own remembered choices must neither steer a test nor be changed by one.
+            "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
         })
         env.update(extra_env or {})
         self.env = env
@@ -284,6 +298,10 @@ class Layout:
         left, bottom = xm - ux // 2, s16[1] - uy
         return (left, bottom - 2 * uy, left + ux, bottom)
 
+    def help(self):
+        """The help lines below the left board, on the screen."""
+        return (self.square(12)[0], self.box("moves", 0)[3] + 3 * self.uy, self.square(15)[2], self.y + self.h - self.uy)
+
     def box(self, name, side=0):
         """Score and moves boxes of a side, and the Game/Round box, on the screen."""
         s = {n: self.square(n) for n in (12, 15, 16, 19, 0)}
@@ -332,3 +350,143 @@ def classify(length):
     if length < 0.9:
         return "take"
     return "gong"
+
+
+# --- other desktops: an X window manager, a Wayland compositor, HiDPI ------------------
+
+class OpenboxServer(XServer):
+    """A private Xvfb managed by openbox, a real X window manager."""
+
+    def __init__(self, width, height):
+        super().__init__(width, height)
+        self.wm = subprocess.Popen(["openbox"], env=self.env(), stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        deadline = time.time() + 20
+        while "_NET_SUPPORTING_WM_CHECK(WINDOW)" not in self.root_property("_NET_SUPPORTING_WM_CHECK"):
+            if time.time() > deadline or self.wm.poll() is not None:
+                self.stop()
+                raise RuntimeError("openbox did not start")
+            time.sleep(0.1)
+
+    def root_property(self, name):
+        return run(["xprop", "-root", name], env=self.env(), check=False).stdout
+
+    def stop(self):
+        stop_process(self.wm)
+        super().stop()
+
+
+def window_property(game, name):
+    """The values of an X property of the game's main window, as ints or atom names."""
+    out = run(["xprop", "-id", game.window, name], env=game.env, check=False).stdout
+    if "=" not in out:
+        return []
+    return [v.strip() for v in out.split("=", 1)[1].split(",")]
+
+
+def switch_screen_mode(xserver, width, height):
+    """Gives an Xvfb screen a new size the way a monitor change does: through RandR."""
+    name = f"{width}x{height}_test"
+    env = xserver.env()
+    # Xvfb ignores the timings; only the visible size matters.
+    run(["xrandr", "--newmode", name, "60", str(width), str(width + 8), str(width + 16), str(width + 24),
+         str(height), str(height + 1), str(height + 2), str(height + 3)], env=env)
+    run(["xrandr", "--addmode", "screen", name], env=env)
+    run(["xrandr", "--output", "screen", "--mode", name], env=env)
+
+
+class WestonServer:
+    """A private weston with its headless backend: a real Wayland compositor with no seat.
+    It renders in software so that its own screenshooter can read the screen back."""
+
+    BACKEND = "headless-backend.so"
+
+    def __init__(self, width, height, env=None):
+        self.width, self.height = width, height
+        self.runtime = tempfile.mkdtemp(prefix="vexadra-wayland-")
+        os.chmod(self.runtime, 0o700)
+        self.socket = "vexadra-test"
+        env = dict(env or os.environ, XDG_RUNTIME_DIR=self.runtime)
+        self.proc = subprocess.Popen(
+            ["weston", f"--backend={self.BACKEND}", "--use-pixman", "--debug", f"--socket={self.socket}",
+             f"--width={width}", f"--height={height}"],
+            env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.time() + 20
+        while not os.path.exists(os.path.join(self.runtime, self.socket)):
+            if time.time() > deadline or self.proc.poll() is not None:
+                self.stop()
+                raise RuntimeError("weston did not start")
+            time.sleep(0.1)
+        # The shell draws its panel a little later, and a window maximized before that
+        # keeps the whole output's height: wait for the desktop as a user first sees it.
+        while True:
+            screen = self.screenshot()
+            if screen.pixel(width // 2, 0) != (0, 0, 0) and screen.pixel(width // 2, height // 2) != (0, 0, 0):
+                break
+            if time.time() > deadline:
+                self.stop()
+                raise RuntimeError("weston's shell did not come up")
+            time.sleep(0.2)
+
+    def env(self):
+        env = dict(os.environ)
+        env.pop("DISPLAY", None)
+        env.update({"XDG_RUNTIME_DIR": self.runtime, "WAYLAND_DISPLAY": self.socket, "GDK_BACKEND": "wayland"})
+        return env
+
+    def screenshot(self, save_as=None):
+        """The compositor's whole output, through weston-screenshooter."""
+        folder = tempfile.mkdtemp(prefix="vexadra-shot-", dir=self.runtime)
+        subprocess.run(["weston-screenshooter"], env=self.env(), cwd=folder, timeout=30, check=True,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        (png,) = [os.path.join(folder, f) for f in os.listdir(folder) if f.endswith(".png")]
+        if save_as:
+            shutil.copyfile(png, save_as)
+        data = subprocess.run(["/usr/bin/convert", png, "-depth", "8", "ppm:-"], check=True,
+                              stdout=subprocess.PIPE, timeout=30).stdout
+        shutil.rmtree(folder, ignore_errors=True)
+        return Screen(data)
+
+    def stop(self):
+        stop_process(self.proc)
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+class NestedWestonServer(WestonServer):
+    """weston in a window of a private Xvfb: a Wayland compositor with a seat, fed by the
+    X server's pointer and keyboard, so that xdotool on that X server plays on Wayland."""
+
+    BACKEND = "x11-backend.so"
+
+    def __init__(self, width, height):
+        self.x = XServer(width, height)
+        try:
+            super().__init__(width, height, env=self.x.env())
+        except Exception:
+            self.x.stop()
+            raise
+
+    def xdotool(self, *args):
+        run(["xdotool", *map(str, args)], env=self.x.env())
+
+    def stop(self):
+        super().stop()
+        self.x.stop()
+
+
+def uniform_ink_blocks(screen, rect):
+    """Of the aligned 2x2 pixel blocks in rect (x, y, w, h) that hold anything but the
+    background (its top-left pixel), the share whose four pixels are equal: 1.0 for an
+    image drawn at half the resolution and doubled, well below for one drawn sharp."""
+    x0, y0, w, h = rect
+    background = screen.pixel(x0, y0)
+    ink = uniform = 0
+    for y in range(y0 - y0 % 2, y0 + h - 1, 2):
+        for x in range(x0 - x0 % 2, x0 + w - 1, 2):
+            four = {screen.pixel(x, y), screen.pixel(x + 1, y), screen.pixel(x, y + 1), screen.pixel(x + 1, y + 1)}
+            if four == {background}:
+                continue
+            ink += 1
+            uniform += len(four) == 1
+    return uniform / ink if ink else None
+

@@ -1,7 +1,10 @@
 """The program in the player's language: German from LANG, English where no catalogue
 matches, on screen and in the menus."""
 
-from harness import GuiTestCase, Layout, ocr
+import os
+import unittest
+
+from harness import PROGRAM, GuiTestCase, Layout, ocr, run
 
 
 class GermanScreenTest(GuiTestCase):
@@ -44,3 +47,21 @@ class FallbackTest(GuiTestCase):
         said = [line for line in g.proc.stderr.read().splitlines() if "SDL disk" not in line
                 and "Writing to file" not in line]  # the test's own sound capture
         self.assertEqual(said, [], "nothing said on the terminal either")
+
+
+class GermanCommandLineTest(unittest.TestCase):
+    """The usage needs no display, so it is said in the player's language too."""
+
+    def test_help_and_a_bad_option_are_german(self):
+        if not PROGRAM:
+            self.skipTest("VEXADRA_PROGRAM not set")
+        env = {k: v for k, v in os.environ.items() if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "DISPLAY")}
+        env.update({"LANG": "de_DE.UTF-8", "ASAN_OPTIONS": "detect_leaks=0"})
+        r = run([PROGRAM, "--help"], env=env, check=False)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertTrue(r.stdout.startswith("Aufruf: vexadra [--opponent=two|easy|normal|hard]"), r.stdout)
+        self.assertIn("die Anleitung drucken", r.stdout)
+        r = run([PROGRAM, "--opponent=clever"], env=env, check=False)
+        self.assertEqual(r.returncode, 2)
+        self.assertTrue(r.stderr.startswith("vexadra: unbekannter Gegner „clever“"), r.stderr)
+        self.assertIn("Aufruf: vexadra", r.stderr)

@@ -61,6 +61,20 @@ class PlayTest(GuiTestCase):
     def play(self, f, t):
         self.game.drag(self.layout.centre(f), self.layout.centre(t))
 
+    def numbered(self, screen, n, colour):
+        """Whether something other than the square's colour is written in its middle."""
+        l, t, r, b = self.layout.square(n)
+        middle = ((x, y) for x in range(l + 10, r - 10) for y in range((t + b) // 2 - 6, (t + b) // 2 + 6))
+        return any(screen.pixel(x, y) != colour for x, y in middle)
+
+    def active_side(self, screen):
+        """The side the arrow points at; None unless exactly one arrow shows."""
+        shown = []
+        for side in (0, 1):
+            l, t, r, b = self.layout.arrow(side)
+            shown.append(screen.pixel((l + r) // 2, (t + b) // 2) == BLACK)
+        return shown.index(True) if shown.count(True) == 1 else None
+
     def test_capture_then_a_rejected_drag(self):
         g = self.game
         before = self.colours()
@@ -97,35 +111,33 @@ class PlayTest(GuiTestCase):
             if move_number < 11:
                 g.settle(0.3)
         # Straight after the twelfth release the gong holds the game: the last move stays on
-        # screen, and a key pressed now is handled only after the new round is drawn.
-        g.key("F1")
+        # screen, and a key pressed now is handled only after the new round is drawn. Insert
+        # draws nothing but the numbers, so what the new round drew is read unretouched.
+        g.key("Insert")
         time.sleep(0.3)
         during = g.screenshot(save_as=self.artifact("during-gong.png"))
-        self.assertNotEqual(during.pixel(*self.corner()), PAPER, "F1 waits for the gong")
-        g.settle(3.0)
-        self.assertEqual(g.screenshot().pixel(*self.corner()), PAPER, "F1 was not lost")
-        g.key("End")
-        g.settle()
-        fresh = self.colours("round-2.png")
+        last = board_colours(during, self.layout)
+        self.assertFalse(self.numbered(during, 0, last[0]), "Insert waits for the gong")
+        g.wait_for(lambda: self.numbered(g.screenshot(), 0, self.colours()[0]), "the numbers after the gong", 10)
+        shot = self.artifact("round-2.png")
+        screen = g.screenshot(save_as=shot)
+        fresh = board_colours(screen, self.layout)
         self.assertEqual(sorted(fresh[:16]), sorted(GAME_COLORS), "a new deal, nothing black")
         self.assertEqual(sorted(fresh[16:]), sorted(GAME_COLORS))
-        self.assertNotEqual(board_colours(during, self.layout), fresh,
-                            "during the gong the last round's position was shown")
-        self.assertEqual(self.box_text("gameround"), "1/2")
+        self.assertNotEqual(last, fresh, "during the gong the last round's position was shown")
+        self.assertEqual(self.active_side(screen), 1, "the right side starts round 2")
         self.assertEqual(self.box_text("moves", 0), "6")
-        l, t, r, b = self.layout.arrow(1)
-        self.assertEqual(g.screenshot().pixel((l + r) // 2, (t + b) // 2), BLACK, "the right side starts round 2")
+        self.assertEqual(self.box_text("moves", 1), "6")
+        self.assertEqual(self.box_text("gameround"), "1/2")
+        scores = (self.box_text("score", 0), self.box_text("score", 1))
+        self.assertNotEqual(scores, ("0", "0"), "twelve moves changed the scores")
+        l, t, r, b = self.layout.help()
+        self.assertIn("PressEndtoend", "".join(ocr(shot, crop=(l, t, r - l, b - t)).split()),
+                      "the End line is offered at the start of the round")
         cues = self.cues()
         self.assertEqual(cues[-1], "gong")
         self.assertEqual(cues.count("gong"), 1)
 
-        g.key("Insert")
-        g.settle()
-        screen = g.screenshot(save_as=self.artifact("numbers.png"))
-        l, t, r, b = self.layout.square(0)
-        centre = {screen.pixel(x, y) for x in range(l + 10, r - 10) for y in range((t + b) // 2 - 6, (t + b) // 2 + 6)}
-        self.assertTrue(any(sum(p) < 200 for p in centre), "a number is written on square 0")
-        self.assertEqual(board_colours(screen, self.layout), fresh, "numbering moves nothing")
 
         # End at the start of a round with a score ends the game and lists it.
         g.key("End")
@@ -152,3 +164,34 @@ class PlayTest(GuiTestCase):
         g.key("End")
         g.settle()
         self.assertEqual(self.colours(), fresh, "the boards as they were")
+
+    def test_keyboard_moves_like_the_drag_and_the_frame_follows_the_turn(self):
+        g = self.game
+        before = self.colours()
+        # The colour moved to 1 takes its twin on 17, the one moved to 0 its twin on 16.
+        expected = {n for n, moved in ((17, before[0]), (16, before[1])) if before[n] == moved}
+        takes = bool(expected)
+        g.key("Home", "space", "Right", "space")
+        g.settle(1.0)
+        screen = g.screenshot(save_as=self.artifact("keyboard-move.png"))
+        after = board_colours(screen, self.layout)
+        self.assertEqual((after[0], after[1]), (before[1], before[0]), "squares 0 and 1 swapped")
+        taken = [n for n in range(16, 32) if after[n] == BLACK]
+        self.assertEqual(set(taken), expected)
+        self.assertEqual(self.box_text("score", 0), str(8 * len(taken)) if taken else "-1")
+        self.assertEqual(self.box_text("moves", 0), "5")
+        self.assertEqual(self.active_side(screen), 1)
+        self.assertEqual(self.cues(), ["take"] if takes else [])
+
+        # The frame now stands on the right board's second square, white outside, black inside.
+        l, t, r, b = self.layout.square(17)
+        self.assertEqual([screen.pixel(l, (t + b) // 2), screen.pixel(l + 2, (t + b) // 2)], [(255, 255, 255), (0, 0, 0)])
+        l1, t1, _, b1 = self.layout.square(1)
+        self.assertEqual(screen.pixel(l1, (t1 + b1) // 2), after[1], "no frame left on the left board")
+
+        # Escape drops a pick-up: the next Space picks up again instead of moving.
+        g.key("space", "Escape", "Left", "space", "Escape")
+        g.settle(0.6)
+        self.assertEqual(self.colours("keyboard-escape.png"), after)
+        self.assertEqual(self.box_text("moves", 1), "6")
+        self.assertEqual(self.cues(), ["take"] if takes else [])

@@ -1,9 +1,15 @@
-"""The program starts, fills the screen, shows its About box and ends on Alt+F4 and File > Exit."""
+"""The program starts, fills the screen, shows its About box and ends on Alt+F4 and File > Exit;
+its command line, and the sound switch that the next run remembers."""
 
+import os
 import re
+import shutil
+import subprocess
+import tempfile
 import time
 
-from harness import GuiTestCase, board_colours, Layout, ocr
+from harness import (PROGRAM, Game, GuiTestCase, XServer, audio_segments, board_colours, classify, Layout, ocr,
+                     switch_screen_mode)
 
 CAPTION = re.compile(r"^Vexadra - .+ -- (\d\d)/(\d\d)/(\d\d) (\d\d):(\d\d):(\d\d) -- Version D604$")
 
@@ -21,6 +27,11 @@ class ShellTest(GuiTestCase):
         self.assertEqual(y + h, self.SCREEN[1], "the game area reaches the bottom of the screen")
 
         self.assertRegex(g.title(), CAPTION)
+
+        # With no window manager to do it, the game itself follows the screen to a new size.
+        switch_screen_mode(self.x, 800, 600)
+        g.wait_for(lambda: g.layout()[2] == 800, "a paint fitting the new screen")
+        self.assertEqual(g.window_geometry(), {"X": 0, "Y": 0, "WIDTH": 800, "HEIGHT": 600})
 
         g.key("alt+h", "a")
         about = g.find_window("^About Vexadra$")
@@ -61,3 +72,76 @@ class ShellTest(GuiTestCase):
             self.assertEqual(shot.pixel(cx, cy), before[n], f"square {n} got a mark")
         self.assertIsNone(g.proc.poll(), "the program is still running")
         self.assertEqual(len(g.xdotool_search("^Vexadra - ")), 1, "no other window opened")
+
+
+class CommandLineTest(GuiTestCase):
+
+    def setUp(self):
+        if not PROGRAM:
+            self.skipTest("VEXADRA_PROGRAM not set")
+        self.x = XServer(*self.SCREEN)
+        self.addCleanup(self.x.stop)
+
+    def test_help_version_and_a_bad_command_line_open_no_window(self):
+        env = dict(self.x.env(), ASAN_OPTIONS="detect_leaks=0")
+        cases = [(["--help"], 0, r"^Usage: vexadra .*--opponent=.*Ctrl\+Q", ""),
+                 (["-h"], 0, r"^Usage: vexadra ", ""),
+                 (["--version"], 0, r"^Vexadra D604\n$", ""),
+                 (["foo"], 2, "", r"^vexadra: .*'foo'\nUsage: vexadra "),
+                 (["--bogus"], 2, "", r"^vexadra: .*'bogus'\nUsage: "),
+                 (["--opponent=expert"], 2, "", r"^vexadra: unknown opponent 'expert'"),
+                 (["--opponent=hard", "extra"], 2, "", r"^vexadra: .*'extra'\n")]
+        for args, status, out, err in cases:
+            with self.subTest(args=args):
+                r = subprocess.run([PROGRAM, *args], env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                                   text=True, timeout=20)
+                self.assertEqual(r.returncode, status)
+                self.assertRegex(r.stdout, re.compile(out, re.S) if out else r"^$")
+                self.assertRegex(r.stderr, re.compile(err, re.S) if err else r"^$")
+        found = subprocess.run(["xdotool", "search", "--name", "Vexadra"], env=env, stdout=subprocess.PIPE,
+                               text=True).stdout
+        self.assertEqual(found, "", "no window was opened")
+
+
+class SoundSwitchTest(GuiTestCase):
+
+    def restart(self, config):
+        self.game.close()
+        self.game = Game(self.x, seed=self.SEED, extra_env={"XDG_CONFIG_HOME": config})
+        self.addCleanup(self.game.close)
+        self.game.wait_main_window()
+        self.game.settle()
+        return Layout(self.game.layout())
+
+    def refused_drag_cues(self, layout):
+        """The cues heard after a drag on the board that is not the active side's."""
+        g = self.game
+        g.drag(layout.centre(16), layout.centre(17))
+        g.settle(1.0)
+        return [classify(length) for _, length in audio_segments(g.audio_file)]
+
+    def test_sound_off_is_silent_remembered_and_a_garbled_file_means_the_defaults(self):
+        config = tempfile.mkdtemp(prefix="vexadra-config-")
+        self.addCleanup(shutil.rmtree, config, True)
+        layout = self.restart(config)
+        self.assertEqual(self.refused_drag_cues(layout), ["brrr"])
+        self.game.key("alt+g", "s")  # Game > Sound: off
+        self.game.settle()
+        self.assertEqual(self.refused_drag_cues(layout), ["brrr"], "no second buzz")
+        stored = os.path.join(config, "vexadra", "vexadra.conf")
+        with open(stored) as f:
+            self.assertIn("sound=off", f.read())
+
+        layout = self.restart(config)
+        self.assertEqual(self.refused_drag_cues(layout), [], "the next run starts silent")
+        self.assertEqual(self.game.proc.poll(), None)
+
+        with open(stored, "wb") as f:
+            f.write(b"\x00\xff[garbage\n=\nsound=\nsound=maybe\n" + os.urandom(500))
+        layout = self.restart(config)
+        self.assertEqual(self.refused_drag_cues(layout), ["brrr"], "a garbled file: sound on")
+        self.game.key("alt+F4")
+        self.assertEqual(self.game.wait_exit(), 0)
+        # Only the disk driver of the test rig speaks (it says where it writes).
+        said = [line for line in self.game.proc.stderr.read().splitlines() if not line.startswith("CRITICAL: ")]
+        self.assertEqual(said, [], "nothing on the terminal")

@@ -9,6 +9,7 @@ ImageMagick's identify."""
 import configparser
 import filecmp
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -83,6 +84,7 @@ class InstalledTree(unittest.TestCase):
         cls.metainfo = os.path.join(share, "metainfo", f"{APP_ID}.metainfo.xml")
         cls.hicolor = os.path.join(share, "icons", "hicolor")
         cls.svg = os.path.join(cls.hicolor, "scalable", "apps", f"{APP_ID}.svg")
+        cls.manual = os.path.join(share, "man", "man6", "vexadra.6")
 
     @classmethod
     def tearDownClass(cls):
@@ -97,7 +99,7 @@ class InstalledTree(unittest.TestCase):
     def test_every_file_is_installed(self):
         self.assertTrue(os.path.isfile(self.binary) and os.access(self.binary, os.X_OK),
                         "bin/vexadra is an executable file")
-        for path in (self.desktop, self.metainfo, self.svg):
+        for path in (self.desktop, self.metainfo, self.svg, self.manual):
             self.assertTrue(os.path.isfile(path), path)
         # The launcher shows the same picture as the program's own window icon.
         self.assertTrue(filecmp.cmp(self.svg, os.path.join(SOURCE_DIR, "src", "res", "vexadra.svg"),
@@ -153,6 +155,17 @@ class InstalledTree(unittest.TestCase):
         self.assertTrue(os.path.isfile(installed) and os.access(installed, os.X_OK), installed)
         self.assertEqual(entry["Terminal"], "false")
         self.assertIn("Game", entry["Categories"].split(";"))
+
+    def test_the_manual_lists_every_option_of_the_program(self):
+        usage = run([self.binary, "--help"], env={k: v for k, v in os.environ.items()
+                                                   if k not in ("DISPLAY", "WAYLAND_DISPLAY")})
+        self.assertEqual(usage.returncode, 0, usage.stdout)
+        options = set(re.findall(r"--[a-z][a-z-]*", usage.stdout))
+        self.assertIn("--version", options)
+        with open(self.manual, encoding="utf-8") as f:
+            manual = f.read().replace("\\-", "-")
+        self.assertEqual([o for o in sorted(options) if o not in manual], [],
+                         "options --help shows that the manual page leaves out")
 
     def test_the_metainfo_agrees_with_the_entry_and_the_build(self):
         root = ET.parse(self.metainfo).getroot()

@@ -54,6 +54,7 @@ protected:
         unsetenv("SDL_DISKAUDIODELAY");  // the driver's own pace: real time
         m_backend = std::make_unique<SdlCueBackend>();
         ASSERT_TRUE(m_backend->IsOpen());
+        ASSERT_TRUE(m_backend->Working());
         // The disk driver takes the format asked for; the checks below read it as such.
         ASSERT_EQ(m_backend->DeviceRate(), 44100);
         ASSERT_EQ(m_backend->DeviceChannels(), 1);
@@ -185,18 +186,23 @@ TEST_F(DiskDevice, AnUndecodableImageIsSilentAndDoesNotWait)
 TEST(NoAudioDevice, PlaysNothingAndReturnsAtOnce)
 {
     setenv("SDL_AUDIODRIVER", "nonexistent", 1);
-    SdlCueBackend backend;
-    EXPECT_FALSE(backend.IsOpen());
-    int idleCalls = 0;
-    backend.SetWaitIdle([&] { ++idleCalls; });
-    SetCueBackend(&backend);
-    const auto start = Clock::now();
-    PlayCue(IDR_SOUND_BRRR);
-    PlayCueAndWait(IDR_SOUND_GONG);
-    EXPECT_LT(SecondsSince(start), 0.2);
-    EXPECT_EQ(idleCalls, 0);
-    EXPECT_FALSE(backend.IsPlaying());
-    SetCueBackend(nullptr);
+    // No device, and a machine without the sound library at all.
+    SdlCueBackend noDevice;
+    SdlCueBackend noLibrary("libSDL2-not-installed.so.0");
+    for (SdlCueBackend* backend : {&noDevice, &noLibrary}) {
+        EXPECT_FALSE(backend->IsOpen());
+        EXPECT_FALSE(backend->Working());
+        int idleCalls = 0;
+        backend->SetWaitIdle([&] { ++idleCalls; });
+        SetCueBackend(backend);
+        const auto start = Clock::now();
+        PlayCue(IDR_SOUND_BRRR);
+        PlayCueAndWait(IDR_SOUND_GONG);
+        EXPECT_LT(SecondsSince(start), 0.2);
+        EXPECT_EQ(idleCalls, 0);
+        EXPECT_FALSE(backend->IsPlaying());
+        SetCueBackend(nullptr);
+    }
 }
 
 } // namespace

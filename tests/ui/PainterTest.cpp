@@ -188,6 +188,29 @@ TEST_F(Painter, ArrowMarksTheActiveSideAndClearsTheOther)
     }
 }
 
+// The text stands centred (to a pixel) in the rectangle, both ways.
+void ExpectCentredIn(const CanvasOp* text, const Rect& rect, int widthScale)
+{
+    ASSERT_NE(text, nullptr);
+    const int charWidth = widthScale * (text->font.height > 1 ? text->font.height / 2 : 1);
+    const int width = static_cast<int>(text->text.size()) * charWidth;
+    const int height = text->font.height;
+    EXPECT_NEAR(2 * text->at.x + width, rect.left + rect.right, 2) << '"' << text->text << '"';
+    EXPECT_NEAR(2 * text->at.y + height, rect.top + rect.bottom, 2) << '"' << text->text << '"';
+}
+
+// Each label of the given text, in the order drawn, checked against its own strip.
+void ExpectLabelsCentred(const RecordingCanvas& canvas, const char* label, const Rect (&strips)[kSides])
+{
+    std::vector<const CanvasOp*> found;
+    for (const CanvasOp* t : canvas.Texts())
+        if (t->text == label)
+            found.push_back(t);
+    ASSERT_EQ(found.size(), 2u) << label;
+    for (int side = 0; side < kSides; ++side)
+        ExpectCentredIn(found[side], strips[side], canvas.widthScale);
+}
+
 TEST_F(Painter, BoxesShowTheirFiguresAndRedrawBothLabels)
 {
     FirstPaint();
@@ -205,6 +228,8 @@ TEST_F(Painter, BoxesShowTheirFiguresAndRedrawBothLabels)
     for (const CanvasOp* t : canvas.Texts())
         labels += t->text == "Score" && t->font == painter.LabelFont() && t->color == RGB(192, 0, 0);
     EXPECT_EQ(labels, 2);
+    ExpectCentredIn(figure, G().m_rcScore[0], canvas.widthScale);
+    ExpectLabelsCentred(canvas, "Score", G().m_rcScoreLabel);
 
     canvas.ops.clear();
     S().m_nMovesLeft[1] = 4;
@@ -213,6 +238,8 @@ TEST_F(Painter, BoxesShowTheirFiguresAndRedrawBothLabels)
     ASSERT_NE(canvas.FindText("4"), nullptr);
     EXPECT_EQ(canvas.FindText("4")->color, RGB(0, 192, 0));
     EXPECT_EQ(canvas.Texts().size(), 3u);  // the figure and two "Moves Left"
+    ExpectCentredIn(canvas.FindText("4"), G().m_rcMoves[1], canvas.widthScale);
+    ExpectLabelsCentred(canvas, "Moves Left", G().m_rcMovesLabel);
 
     // Game 2, round 3: one game recorded, then two rounds on.
     S().m_nMovesLeft[1] = 6;
@@ -223,7 +250,8 @@ TEST_F(Painter, BoxesShowTheirFiguresAndRedrawBothLabels)
     painter.DrawGameRoundBox();
     ASSERT_NE(canvas.FindText("2/3"), nullptr);
     EXPECT_EQ(canvas.FindText("2/3")->color, RGB(0, 0, 192));
-    EXPECT_NE(canvas.FindText("Game/Round"), nullptr);
+    ExpectCentredIn(canvas.FindText("2/3"), G().m_rcGameRound, canvas.widthScale);
+    ExpectCentredIn(canvas.FindText("Game/Round"), G().m_rcGameRoundLabel, canvas.widthScale);
 }
 
 TEST_F(Painter, NumbersStandOnColouredSquaresOnlyAndMatchAcrossBoards)
@@ -291,6 +319,8 @@ TEST_F(Painter, ALaterPaintAtAnotherSizeLaysOutAfreshAndKeepsTheGame)
 TEST_F(Painter, AnotherCanvasIsMeasuredAnew)
 {
     FirstPaint();
+    S().m_bInstructions = true;
+    painter.DrawInstructionsPage();  // the page broken into lines for this canvas
     const Rect before = painter.InstructionsRect();
     RecordingCanvas wider;
     wider.widthScale = 2;
@@ -299,6 +329,11 @@ TEST_F(Painter, AnotherCanvasIsMeasuredAnew)
     wider.SelectFont(painter.TextFont());
     EXPECT_LE(MeasureWrapped(wider, painter.InstructionsPage(), painter.InstructionsRect().Width()),
               painter.InstructionsRect().Height());
+    // ...and drawn with lines broken anew for the other canvas.
+    painter.DrawInstructionsPage();
+    ASSERT_FALSE(wider.Texts().empty());
+    for (const CanvasOp* line : wider.Texts())
+        EXPECT_LE(wider.TextExtent(line->text).cx, painter.InstructionsRect().Width()) << line->text;
 }
 
 TEST_F(Painter, PresentCallsThePresenter)

@@ -209,18 +209,14 @@ TEST(Render, RepeatedPaintsMakeNoNewFonts)
 // The program's catalogues for one language while it lives; English after it.
 class Language {
 public:
-    explicit Language(const std::string& code)
-    {
-        wxFileTranslationsLoader::AddCatalogLookupPathPrefix(VEXADRA_TEST_LOCALE_DIR);
-        m_found = InstallTranslations(code);
-    }
+    explicit Language(const std::string& code) : m_found(InstallTranslations(code, VEXADRA_TEST_LOCALE_DIR)) {}
     ~Language() { RemoveTranslations(); }
     Language(const Language&) = delete;
     Language& operator=(const Language&) = delete;
     bool Found() const { return m_found; }
 
 private:
-    bool m_found = false;
+    bool m_found;
 };
 
 // A single line must fit as it is; a wrapped text must fit both ways.
