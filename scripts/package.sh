@@ -21,7 +21,13 @@ apt_get() {
 version=$(dpkg-parsechangelog -l debian/changelog -S Version)
 arch=$(dpkg-architecture -q DEB_HOST_ARCH)
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+installed=0
+cleanup() {
+  # A check that fails after the install must not leave the package on the machine.
+  [[ $installed -eq 1 ]] && apt_get purge vexadra >/dev/null 2>&1
+  rm -rf "$work"
+}
+trap cleanup EXIT
 src=$work/vexadra-$version
 
 echo "== Clean copy of the tree in $src =="
@@ -59,6 +65,7 @@ mkdir -p "$out"
 cp "$work"/*.deb "$out"/
 
 echo "== Install =="
+installed=1
 (cd "$work" && apt_get install "./vexadra_${version}_${arch}.deb")
 dpkg-query -L vexadra >"$work/files"
 for f in /usr/games/vexadra /usr/share/man/man6/vexadra.6.gz \
@@ -76,6 +83,7 @@ echo "== The installed game =="
 
 echo "== Purge =="
 apt_get purge vexadra
+installed=0
 left=()
 while IFS= read -r f; do
   [[ $f != /. ]] && [[ -e $f || -L $f ]] || continue

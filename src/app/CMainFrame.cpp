@@ -26,6 +26,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(wxID_ABOUT, CMainFrame::OnAbout)
     EVT_MENU(wxID_PRINT, CMainFrame::OnPrint)
     EVT_MENU_RANGE(ID_EDIT_UNDO, ID_PREV_PANE, CMainFrame::OnIgnoredCommand)
+    EVT_MENU_RANGE(ID_OPPONENT_TWO_PLAYERS, ID_OPPONENT_HARD, CMainFrame::OnOpponent)
     EVT_MENU(ID_GAME_SOUND, CMainFrame::OnSound)
     EVT_CLOSE(CMainFrame::OnClose)
 wxEND_EVENT_TABLE()
@@ -49,14 +50,16 @@ CMainFrame::CMainFrame(const StartupOptions& options)
               wxDefaultSize, wxDEFAULT_FRAME_STYLE)
 {
     SetIcons(AppIcons());
-    BuildMenu();
+    const Opponent opponent = theApp->OpponentAtStart();
+    BuildMenu(opponent);
     BuildAccelerators();
     m_view = new CVexadraView(this, options);
+    m_view->SetOpponent(opponent);
 }
 
 CMainFrame::~CMainFrame() = default;
 
-void CMainFrame::BuildMenu()
+void CMainFrame::BuildMenu(Opponent opponent)
 {
     auto* file = new wxMenu;
     file->AppendSeparator();
@@ -64,6 +67,12 @@ void CMainFrame::BuildMenu()
     file->AppendSeparator();
     file->Append(wxID_EXIT, _("E&xit"));
     auto* game = new wxMenu;
+    game->AppendRadioItem(ID_OPPONENT_TWO_PLAYERS, _("&Two Players"));
+    game->AppendRadioItem(ID_OPPONENT_EASY, _("Computer, &Easy"));
+    game->AppendRadioItem(ID_OPPONENT_NORMAL, _("Computer, &Normal"));
+    game->AppendRadioItem(ID_OPPONENT_HARD, _("Computer, &Hard"));
+    game->Check(ID_OPPONENT_TWO_PLAYERS + static_cast<int>(opponent), true);
+    game->AppendSeparator();
     game->AppendCheckItem(ID_GAME_SOUND, _("&Sound"))->Check(IsSoundOn());
     auto* help = new wxMenu;
     help->Append(wxID_ABOUT, _("&About Vexadra..."));
@@ -124,11 +133,23 @@ void CMainFrame::OnExit(wxCommandEvent&) { Close(true); }
 
 void CMainFrame::OnAbout(wxCommandEvent&)
 {
+    const auto dialog = m_view->DialogShown();
     CAboutDlg about(this);
     about.ShowModal();
 }
 
-void CMainFrame::OnPrint(wxCommandEvent&) { PrintInstructions(this, m_view->Painter().Banner()); }
+void CMainFrame::OnPrint(wxCommandEvent&)
+{
+    const auto dialog = m_view->DialogShown();
+    PrintInstructions(this, m_view->Painter().Banner());
+}
+
+void CMainFrame::OnOpponent(wxCommandEvent& event)
+{
+    const auto opponent = static_cast<Opponent>(event.GetId() - ID_OPPONENT_TWO_PLAYERS);
+    m_view->SetOpponent(opponent);
+    theApp->Store().RememberOpponent(opponent);
+}
 
 void CMainFrame::OnIgnoredCommand(wxCommandEvent&) {}
 

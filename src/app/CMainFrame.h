@@ -6,6 +6,8 @@
 
 #include <wx/frame.h>
 
+#include "game/Opponent.h"
+
 namespace vexadra {
 
 class CVexadraView;
@@ -22,13 +24,14 @@ public:
     void ShowFullScreenSized();
 
 private:
-    void BuildMenu();
+    void BuildMenu(Opponent opponent);
     void BuildAccelerators();
     void OnExit(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
     void OnPrint(wxCommandEvent& event);
     void OnIgnoredCommand(wxCommandEvent& event);
     void OnSound(wxCommandEvent& event);
+    void OnOpponent(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void FollowWorkArea();
 

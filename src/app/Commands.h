@@ -14,6 +14,11 @@ enum : int {
     ID_NEXT_PANE,
     ID_PREV_PANE,
     ID_GAME_SOUND,  // Game > Sound: the sound switch
+    // The Game menu's opponents, in the order of vexadra::Opponent.
+    ID_OPPONENT_TWO_PLAYERS,
+    ID_OPPONENT_EASY,
+    ID_OPPONENT_NORMAL,
+    ID_OPPONENT_HARD,
 };
 
 } // namespace vexadra

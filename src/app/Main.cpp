@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include <wx/app.h>
 #include <wx/init.h>

@@ -4,6 +4,7 @@
 
 #include "game/Deal.h"
 #include "game/Keys.h"
+#include "game/MoveRules.h"
 #include "scores/ScoreHistory.h"
 #include "sound/Cues.h"
 
@@ -87,20 +88,7 @@ void VexadraGame::Press(Point point)
     s.m_nFromSquare = n;
 }
 
-bool VexadraGame::IsLegalMove(int base, int from, int to) const
-{
-    const int f = from - base;
-    const int t = to - base;
-    if (AreAdjacent(f, t))
-        return true;
-    const JumpLine* line = FindJumpLine(f, t);
-    if (line == nullptr)
-        return false;
-    for (int s = line->nFrom + line->nStep; s < line->nTo; s += line->nStep)
-        if (!m_state.IsEmpty(base + s))
-            return false;
-    return true;
-}
+bool VexadraGame::IsLegalMove(int base, int from, int to) const { return vexadra::IsLegalMove(m_state, base, from, to); }
 
 void VexadraGame::OnLButtonUp(Point point)
 {
@@ -185,7 +173,7 @@ void VexadraGame::OnLButtonUp(Point point)
 // Blacks out the opposite square when it shows the colour that moved next to it.
 bool VexadraGame::TakeOpposite(int square, ColorRef moved)
 {
-    if (m_state.ShownColorOf(square) != moved)
+    if (!TakesOpposite(m_state, square, moved))
         return false;
     m_screen->FillSquare(square, m_state.m_brBlack);
     ScoreChanged(kPointsPerCapture);

@@ -14,11 +14,15 @@
 #include "app/StartupOptions.h"
 #include "game/Keys.h"
 #include "scores/CScoresDlg.h"
+#include "ui/SquareFrame.h"
 #include "ui/WxCanvas.h"
 
 namespace vexadra {
 
 namespace {
+// The computer's turns are paced in steps of this many milliseconds.
+constexpr int kTurnTickMs = 40;
+
 // Counts a handler as running for as long as the scope lives.
 class BusyScope {
 public:
@@ -46,8 +50,11 @@ CVexadraView::CVexadraView(wxWindow* parent, const StartupOptions& options)
       m_bQuitAfterFirstPaint(options.quitAfterFirstPaint),
       m_random(options.seed),
       m_game(theScoresDlg, m_random),
-      m_painter(m_game)
+      m_painter(m_game),
+      m_turn(m_game, options.seed),
+      m_turnTimer(this)
 {
+    Bind(wxEVT_TIMER, &CVexadraView::OnTurnTimer, this, m_turnTimer.GetId());
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetBackgroundColour(*wxWHITE);
     m_canvas = std::make_unique<WxCanvas>(m_bufferDC);
@@ -59,6 +66,7 @@ CVexadraView::CVexadraView(wxWindow* parent, const StartupOptions& options)
 
 CVexadraView::~CVexadraView()
 {
+    m_turnTimer.Stop();
     m_game.SetScreen(nullptr);
     m_bufferDC.SelectObject(wxNullBitmap);
 }
@@ -121,8 +129,11 @@ void CVexadraView::OnPaint(wxPaintEvent&)
     // Mid-handler the image is ahead of the state and is only copied. The paint that a
     // handler's Present() asks for copies it too, unless the client area changed
     // meanwhile; every other paint lays out, refreshes the caption and redraws.
-    if (m_nBusy == 0 && (!m_bPresenting || !BufferFits()) && !PaintGame())
-        return;
+    if (m_nBusy == 0 && (!m_bPresenting || !BufferFits())) {
+        if (!PaintGame())
+            return;
+        DrawComputerMark();
+    }
     if (m_buffer.IsOk()) {
         const wxSize shown = m_buffer.GetLogicalSize();
         dc.Blit(0, 0, shown.x, shown.y, &m_bufferDC, 0, 0);
@@ -162,7 +173,81 @@ void CVexadraView::AbortTooSmall()
         frame->Destroy();
 }
 
-void CVexadraView::ShowScores() { theScoresDlg.DoModal(this); }
+void CVexadraView::ShowScores()
+{
+    const auto dialog = DialogShown();
+    theScoresDlg.DoModal(this);
+}
+
+void CVexadraView::SetOpponent(Opponent opponent)
+{
+    const bool wasMarked = m_turn.MarkedSquare() >= 0;
+    m_turn.SetOpponent(opponent);
+    if (wasMarked)
+        Refresh(false);  // a full paint from the state takes the frame away
+    // The timer runs only while the computer plays.
+    if (opponent == Opponent::TwoPlayers)
+        m_turnTimer.Stop();
+    else if (!m_turnTimer.IsRunning())
+        m_turnTimer.Start(kTurnTickMs);
+}
+
+std::shared_ptr<void> CVexadraView::DialogShown()
+{
+    ++m_nDialogs;
+    return std::shared_ptr<void>(nullptr, [this](void*) { --m_nDialogs; });
+}
+
+bool CVexadraView::ComputerPaused() const
+{
+    const wxWindow* frame = wxGetTopLevelParent(const_cast<CVexadraView*>(this));
+    // A modal dialog disables the frame; the print dialogs are counted by hand.
+    return m_nBusy > 0 || m_nDialogs > 0 || m_bAborting || !m_bPaintedOnce || (frame != nullptr && !frame->IsEnabled());
+}
+
+void CVexadraView::OnTurnTimer(wxTimerEvent&)
+{
+    const bool paused = ComputerPaused();
+    ai::ComputerTurn::Step step;
+    {
+        BusyScope busy(m_nBusy);
+        step = m_turn.Tick(ai::ComputerTurn::Clock::now(), paused);
+        if (step == ai::ComputerTurn::Step::Marked)
+            DrawComputerMark();
+    }
+    switch (step) {
+    case ai::ComputerTurn::Step::Moved:
+        TraceComputerMove();
+        Present();
+        break;
+    case ai::ComputerTurn::Step::Marked:
+        Present();
+        break;
+    case ai::ComputerTurn::Step::Unmarked:
+        // A full paint from the state takes the frame away.
+        Refresh(false);
+        break;
+    case ai::ComputerTurn::Step::Idle:
+    case ai::ComputerTurn::Step::Waiting:
+        break;
+    }
+}
+
+void CVexadraView::TraceComputerMove()
+{
+    if (m_tracePath.empty())
+        return;
+    const ai::Move& move = m_turn.LastMove();
+    std::ofstream(m_tracePath, std::ios::app) << "computer move=" << move.from << ',' << move.to << " at="
+                                              << std::chrono::system_clock::now().time_since_epoch().count() << '\n';
+}
+
+void CVexadraView::DrawComputerMark()
+{
+    const int square = m_turn.MarkedSquare();
+    if (square >= 0 && !m_game.State().m_bInstructions && m_canvas)
+        DrawSquareFrame(*m_canvas, m_game.State().m_rcSquare[square]);
+}
 
 void CVexadraView::OnLeftDown(wxMouseEvent& event)
 {
@@ -179,7 +264,7 @@ void CVexadraView::OnLeftUp(wxMouseEvent& event)
         return;
     {
         BusyScope busy(m_nBusy);
-        m_game.OnLButtonUp(Point{event.GetX(), event.GetY()});
+        m_turn.PersonRelease(Point{event.GetX(), event.GetY()});
     }
     Present();
 }
@@ -194,6 +279,7 @@ void CVexadraView::OnKeyDown(wxKeyEvent& event)
     {
         BusyScope busy(m_nBusy);
         m_game.OnKeyDown(key);
+        DrawComputerMark();
     }
     Present();
 }

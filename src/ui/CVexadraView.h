@@ -7,9 +7,12 @@
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
+#include <wx/timer.h>
 #include <wx/window.h>
 
+#include "ai/ComputerTurn.h"
 #include "game/Deal.h"
+#include "game/Opponent.h"
 #include "game/VexadraGame.h"
 #include "ui/ScreenPainter.h"
 
@@ -29,11 +32,21 @@ public:
     // Draws everything drawn so far onto the window at once.
     void Present();
 
+    // Who plays the right side; the computer's turns run from a timer.
+    void SetOpponent(Opponent opponent);
+    // The computer waits while the returned guard lives (a dialog of the frame is up).
+    [[nodiscard]] std::shared_ptr<void> DialogShown();
+
 private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
     void OnLeftUp(wxMouseEvent& event);
     void OnKeyDown(wxKeyEvent& event);
+    void OnTurnTimer(wxTimerEvent& event);
+    bool ComputerPaused() const;
+    // The frame around the square the computer is about to move, when there is one.
+    void DrawComputerMark();
+    void TraceComputerMove();
 
     // Runs a full paint of the game into the off-screen image.
     bool PaintGame();
@@ -52,6 +65,9 @@ private:
     SeededRandom m_random;
     VexadraGame m_game;
     ScreenPainter m_painter;
+    ai::ComputerTurn m_turn;
+    wxTimer m_turnTimer;
+    int m_nDialogs = 0;
 
     wxBitmap m_buffer;
     wxMemoryDC m_bufferDC;

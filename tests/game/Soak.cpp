@@ -7,20 +7,30 @@
 //
 //   vexadra_soak [events]        (or VEXADRA_SOAK_EVENTS; default 1000000)
 //   VEXADRA_SOAK_SEED=<n>        replays a run; the seed is printed at the start and on failure
+//
+// With a computer opponent the right side is the computer's: the timer's ticks (on a
+// clock the run moves on itself) come among the person's events, and the run goes on
+// until the computer has made the given number of moves.
+//
+//   vexadra_soak --opponent=easy|normal|hard --computer-moves=N [--budget-ms=N]
 
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <random>
 #include <string>
 #include <vector>
 
+#include "ai/ComputerTurn.h"
+#include "ai/Position.h"
 #include "game/Deal.h"
 #include "game/GameScreen.h"
 #include "game/Keys.h"
+#include "game/Opponent.h"
 #include "game/VexadraGame.h"
 #include "scores/ScoreHistory.h"
 #include "support/CueRecorder.h"
@@ -210,13 +220,15 @@ private:
     bool m_known[kSquares] = {};
 };
 
-enum class EventKind { Press, Release, Key, Paint };
+enum class EventKind { Press, Release, Key, Paint, Tick };
 
 struct Event {
     EventKind kind = EventKind::Key;
     Point point;
     int key = 0;
     Size client;  // Paint
+    int advanceMs = 0;    // Tick: how far the clock moved since the last event
+    bool paused = false;  // Tick: a dialog is up
 
     std::string Describe() const
     {
@@ -227,6 +239,8 @@ struct Event {
             return "release at (" + std::to_string(point.x) + ", " + std::to_string(point.y) + ")";
         case EventKind::Paint:
             return "paint at " + std::to_string(client.cx) + "x" + std::to_string(client.cy);
+        case EventKind::Tick:
+            return "tick after " + std::to_string(advanceMs) + " ms" + (paused ? ", paused" : "");
         case EventKind::Key:
             break;
         }
@@ -244,6 +258,7 @@ struct Stats {
     long long pages = 0;
     long long paints = 0;
     long long resizes = 0;
+    long long computerMoves = 0;
 };
 
 // Picks the next event, leaning towards what a player does so that most moves are legal
@@ -251,7 +266,8 @@ struct Stats {
 class EventSource {
 public:
     // Aims at the squares where the state says they are, whoever laid them out.
-    EventSource(const GameState& state, std::uint64_t seed) : m_state(state), m_rng(seed)
+    EventSource(const GameState& state, const ai::ComputerTurn& turn, std::uint64_t seed)
+        : m_state(state), m_turn(turn), m_rng(seed)
     {
         for (int f = 0; f < kBoardSquares; ++f)
             for (int t = 0; t < kBoardSquares; ++t)
@@ -264,6 +280,8 @@ public:
         const GameState& s = m_state;
         if (Chance(0.02))
             return PaintEvent();
+        if (m_turn.GetOpponent() != Opponent::TwoPlayers && Chance(m_turn.HoldsTurn() ? 0.7 : 0.05))
+            return TickEvent();
         const bool roundStart = s.m_nMovesLeft[0] == kMovesPerRound && s.m_nMovesLeft[1] == kMovesPerRound;
         if (s.m_bInstructions ? Chance(0.2) : Chance(roundStart ? 0.04 : 0.005))
             return KeyEvent();
@@ -289,6 +307,16 @@ private:
         Event e;
         e.kind = EventKind::Paint;
         e.client = m_client;
+        return e;
+    }
+
+    // Mostly the timer's pace, now and then a long stall, seldom a dialog.
+    Event TickEvent()
+    {
+        Event e;
+        e.kind = EventKind::Tick;
+        e.advanceMs = Chance(0.1) ? Between(0, 2000) : Between(0, 300);
+        e.paused = Chance(0.03);
         return e;
     }
 
@@ -371,6 +399,7 @@ private:
     }
 
     const GameState& m_state;
+    const ai::ComputerTurn& m_turn;
     std::mt19937_64 m_rng;
     std::vector<int> m_partners[kBoardSquares];
     bool m_lastWasPress = false;
@@ -381,13 +410,15 @@ private:
 // The checks that hold after every event, given the state before it.
 class Checker {
 public:
-    Checker(const VexadraGame& game, const ShadowScreen& screen, const SoakCanvas& canvas, const CueRecorder& cues,
-            Stats& stats)
-        : m_game(game), m_screen(screen), m_canvas(canvas), m_cues(cues), m_stats(stats)
+    Checker(const VexadraGame& game, const ai::ComputerTurn& turn, const ShadowScreen& screen,
+            const SoakCanvas& canvas, const CueRecorder& cues, Stats& stats)
+        : m_game(game), m_turn(turn), m_screen(screen), m_canvas(canvas), m_cues(cues), m_stats(stats)
     {
     }
 
-    void Check(const Event& e, const GameState& before, int gameCountBefore, int scoresShown)
+    // heldTurn: the computer held the turn before the event; step: what a tick did.
+    void Check(const Event& e, const GameState& before, int gameCountBefore, int scoresShown, bool heldTurn,
+               ai::ComputerTurn::Step step)
     {
         const GameState& s = m_game.State();
         const ScoreHistory& h = m_game.History();
@@ -402,8 +433,14 @@ public:
         const bool moved = roundEnded || (s.m_nRound == before.m_nRound && movesAfter == movesBefore - 1);
         const bool recorded = h.m_nGameCount != gameCountBefore;
 
+        Require((step == ai::ComputerTurn::Step::Moved) == (moved && e.kind == EventKind::Tick),
+                "the computer's move and the tick disagree");
         if (moved) {
-            Require(e.kind == EventKind::Release, "a move without a release");
+            Require(e.kind == EventKind::Release || e.kind == EventKind::Tick, "a move without a release");
+            if (e.kind == EventKind::Tick)
+                CheckComputerMove(e, before, heldTurn, roundEnded);
+            else
+                Require(!heldTurn, "a person moved during the computer's turn");
             CheckMove(before, roundEnded);
         } else if (recorded) {
             Require(e.kind == EventKind::Key && e.key == VK_END, "a game recorded without End");
@@ -435,6 +472,24 @@ private:
                 seen[index - base] = true;
             }
         }
+    }
+
+    // The computer moved its own side, in its turn, the move its look-ahead saw.
+    void CheckComputerMove(const Event& e, const GameState& before, bool heldTurn, bool roundEnded)
+    {
+        Require(heldTurn && before.m_nSide == ai::kComputerSide && !e.paused && !before.m_bInstructions,
+                "the computer moved out of its turn");
+        const ai::Move& move = m_turn.LastMove();
+        ai::Position position(before);
+        const int gain = position.Gain(move);
+        position.Play(move);
+        const GameState& s = m_game.State();
+        if (!roundEnded)
+            Require(std::equal(s.m_nSquareColor, s.m_nSquareColor + kSquares, position.State().m_nSquareColor),
+                    "the computer's move did not do what its look-ahead saw");
+        Require(s.m_nScore[ai::kComputerSide] - before.m_nScore[ai::kComputerSide] == gain,
+                "the computer's move did not score what its look-ahead saw");
+        ++m_stats.computerMoves;
     }
 
     int Count(int nID, bool wait) const
@@ -580,6 +635,7 @@ private:
     }
 
     const VexadraGame& m_game;
+    const ai::ComputerTurn& m_turn;
     const ShadowScreen& m_screen;
     const SoakCanvas& m_canvas;
     const CueRecorder& m_cues;
@@ -587,10 +643,38 @@ private:
     int m_lastMover = -1;
 };
 
-long long EventCount(int argc, char** argv)
+struct RunOptions {
+    long long events = 1000000;
+    Opponent opponent = Opponent::TwoPlayers;
+    long long computerMoves = 0;  // with an opponent: run until it has made this many
+    int budgetMs = 0;             // Hard's time budget, 0 for its own
+};
+
+bool ReadOptions(int argc, char** argv, RunOptions& options)
 {
-    const char* text = argc > 1 ? argv[1] : std::getenv("VEXADRA_SOAK_EVENTS");
-    return text != nullptr ? std::atoll(text) : 1000000;
+    if (const char* text = std::getenv("VEXADRA_SOAK_EVENTS"))
+        options.events = std::atoll(text);
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const auto value = [&arg](const char* name) -> const char* {
+            return arg.rfind(name, 0) == 0 ? arg.c_str() + std::strlen(name) : nullptr;
+        };
+        if (const char* name = value("--opponent=")) {
+            const auto opponent = ParseOpponent(name);
+            if (!opponent)
+                return false;
+            options.opponent = *opponent;
+        } else if (const char* count = value("--computer-moves=")) {
+            options.computerMoves = std::atoll(count);
+        } else if (const char* budget = value("--budget-ms=")) {
+            options.budgetMs = std::atoi(budget);
+        } else if (arg.rfind("--", 0) == 0) {
+            return false;
+        } else {
+            options.events = std::atoll(arg.c_str());
+        }
+    }
+    return true;
 }
 
 std::uint64_t Seed()
@@ -600,9 +684,13 @@ std::uint64_t Seed()
     return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()) ^ std::random_device{}();
 }
 
-int Run(long long events, std::uint64_t seed)
+int Run(const RunOptions& options, std::uint64_t seed)
 {
-    std::printf("vexadra_soak: seed %llu, %lld events\n", static_cast<unsigned long long>(seed), events);
+    const bool computer = options.opponent != Opponent::TwoPlayers;
+    // The events are a cap then: the run ends as soon as the computer has made its moves.
+    const long long events = computer ? std::max(options.events, options.computerMoves * 50) : options.events;
+    std::printf("vexadra_soak: seed %llu, %lld events, opponent %s\n", static_cast<unsigned long long>(seed), events,
+                std::string(OpponentName(options.opponent)).c_str());
     std::fflush(stdout);
     const auto started = std::chrono::steady_clock::now();
 
@@ -619,6 +707,11 @@ int Run(long long events, std::uint64_t seed)
     int scoresShown = 0;
     game.SetShowScores([&scoresShown] { ++scoresShown; });
     CueRecorder cues;
+    ai::ComputerTurn turn(game, seed);
+    if (options.budgetMs > 0)
+        turn.SetLimits(ai::SearchLimits{std::chrono::milliseconds(options.budgetMs), 1LL << 40});
+    turn.SetOpponent(options.opponent);
+    ai::ComputerTurn::Clock::time_point now{};
     // The painter's first paint lays the screen out and deals; the shadow learns the
     // squares from one more fill.
     Size client{kMinClientWidth, kMinClientHeight};
@@ -632,14 +725,16 @@ int Run(long long events, std::uint64_t seed)
     }
 
     Stats stats;
-    Checker checker(game, screen, canvas, cues, stats);
-    EventSource source(game.State(), seed);
-    for (long long i = 0; i < events; ++i) {
+    Checker checker(game, turn, screen, canvas, cues, stats);
+    EventSource source(game.State(), turn, seed);
+    for (long long i = 0; i < events && !(computer && stats.computerMoves >= options.computerMoves); ++i) {
         const Event e = source.Next();
         const GameState before = game.State();
         const int gameCountBefore = history.m_nGameCount;
         cues.calls.clear();
         scoresShown = 0;
+        const bool heldTurn = turn.HoldsTurn();
+        ai::ComputerTurn::Step step = ai::ComputerTurn::Step::Idle;
         try {
             // The canvas fails the run from inside a handler when the painter draws wrongly.
             switch (e.kind) {
@@ -647,7 +742,11 @@ int Run(long long events, std::uint64_t seed)
                 game.OnLButtonDown(e.point);
                 break;
             case EventKind::Release:
-                game.OnLButtonUp(e.point);
+                turn.PersonRelease(e.point);
+                break;
+            case EventKind::Tick:
+                now += std::chrono::milliseconds(e.advanceMs);
+                step = turn.Tick(now, e.paused);
                 break;
             case EventKind::Key:
                 game.OnKeyDown(e.key);
@@ -660,7 +759,7 @@ int Run(long long events, std::uint64_t seed)
                         "a later paint found the client too small");
                 break;
             }
-            checker.Check(e, before, gameCountBefore, scoresShown);
+            checker.Check(e, before, gameCountBefore, scoresShown, heldTurn, step);
         } catch (const SoakFailure& failure) {
             std::printf("vexadra_soak: FAILED at event %lld (%s): %s\nreplay with VEXADRA_SOAK_SEED=%llu\n", i,
                         e.Describe().c_str(), failure.message.c_str(), static_cast<unsigned long long>(seed));
@@ -671,13 +770,27 @@ int Run(long long events, std::uint64_t seed)
 
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::printf("vexadra_soak: %lld events, %lld moves (%lld taking), %lld rejections, %lld rounds, %lld games "
-                "recorded, %lld pages shown, %lld full paints (%lld at a new size), %.2f s\n",
+                "recorded, %lld pages shown, %lld full paints (%lld at a new size), %lld computer moves, %.2f s\n",
                 stats.events, stats.moves, stats.captures, stats.rejections, stats.rounds, stats.games, stats.pages,
-                stats.paints, stats.resizes, seconds);
+                stats.paints, stats.resizes, stats.computerMoves, seconds);
+    if (computer && stats.computerMoves < options.computerMoves) {
+        std::printf("vexadra_soak: FAILED: the computer made only %lld of %lld moves\n", stats.computerMoves,
+                    options.computerMoves);
+        return 1;
+    }
     return 0;
 }
 
 } // namespace
 } // namespace vexadra
 
-int main(int argc, char** argv) { return vexadra::Run(vexadra::EventCount(argc, argv), vexadra::Seed()); }
+int main(int argc, char** argv)
+{
+    vexadra::RunOptions options;
+    if (!vexadra::ReadOptions(argc, argv, options)) {
+        std::fputs("usage: vexadra_soak [events] [--opponent=easy|normal|hard --computer-moves=N [--budget-ms=N]]\n",
+                   stderr);
+        return 2;
+    }
+    return vexadra::Run(options, vexadra::Seed());
+}

@@ -1,0 +1,95 @@
+#include "ai/ComputerTurn.h"
+
+#include <algorithm>
+
+#include "ai/PlayMove.h"
+#include "sound/Cues.h"
+
+namespace vexadra::ai {
+
+ComputerTurn::ComputerTurn(VexadraGame& game, std::uint64_t seed) : m_game(game), m_seed(seed) {}
+
+void ComputerTurn::SetOpponent(Opponent opponent)
+{
+    m_opponent = opponent;
+    Level level;
+    if (LevelOf(opponent, level)) {
+        m_computer = std::make_unique<Computer>(level, m_seed);
+        m_computer->SetLimits(m_limits);
+    } else {
+        m_computer.reset();
+    }
+    Drop();
+}
+
+void ComputerTurn::SetLimits(const SearchLimits& limits)
+{
+    m_limits = limits;
+    if (m_computer)
+        m_computer->SetLimits(limits);
+}
+
+bool ComputerTurn::HoldsTurn() const
+{
+    const GameState& s = m_game.State();
+    return m_computer != nullptr && s.m_bDealt && s.m_nSide == kComputerSide;
+}
+
+void ComputerTurn::PersonRelease(Point point)
+{
+    if (!HoldsTurn()) {
+        m_game.OnLButtonUp(point);
+        return;
+    }
+    const GameState& s = m_game.State();
+    if (!s.m_bInstructions && s.m_nPressState == kPressPicked)
+        PlayCue(IDR_SOUND_BRRR);
+}
+
+ComputerTurn::TurnKey ComputerTurn::KeyNow() const
+{
+    const GameState& s = m_game.State();
+    return TurnKey{s.m_nRound, {s.m_nMovesLeft[0], s.m_nMovesLeft[1]}, m_game.GameNumber()};
+}
+
+ComputerTurn::Step ComputerTurn::Drop()
+{
+    const bool wasMarked = m_marked >= 0;
+    m_active = false;
+    m_marked = -1;
+    return wasMarked ? Step::Unmarked : Step::Idle;
+}
+
+ComputerTurn::Step ComputerTurn::Tick(Clock::time_point now, bool paused)
+{
+    if (!HoldsTurn() || paused || m_game.State().m_bInstructions)
+        return Drop();
+    const TurnKey key = KeyNow();
+    if (!m_active || !(key == m_key)) {
+        // A new turn, or the game moved on under the old one (End, say).
+        const Step dropped = Drop();
+        m_active = true;
+        m_key = key;
+        m_moveAt = now + (m_game.EndGameAllowed() ? kEndStaysReachable : kPauseBeforeMark + kMarkShown);
+        return dropped == Step::Unmarked ? dropped : Step::Waiting;
+    }
+    if (m_marked < 0) {
+        if (now < m_moveAt - kMarkShown)
+            return Step::Waiting;
+        const Move move = m_computer->ChooseMove(m_game.State());
+        if (move.from < 0)
+            return Step::Waiting;
+        m_move = move;
+        m_marked = move.from;
+        m_markedAt = now;
+        return Step::Marked;
+    }
+    if (now < std::max(m_moveAt, m_markedAt + kMarkShown))
+        return Step::Waiting;
+    m_active = false;
+    m_marked = -1;
+    PlayMove(m_game, m_move);
+    return Step::Moved;
+}
+
+} // namespace vexadra::ai

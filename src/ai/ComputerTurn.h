@@ -1,0 +1,80 @@
+#pragma once
+// Paces the computer's turns so that a person can follow them, and keeps the person's
+// drags out of them. The window calls Tick from a timer; nothing here blocks or waits.
+//
+// A turn: a short pause, then the square the computer picks up is marked, then the move
+// is made (about 0.65 s in all). When the computer opens a round in which End would still
+// act, its move waits 1.6 s so that the person can end the game first. While paused (the
+// instructions page or a dialog is up) a turn is dropped and starts afresh afterwards.
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+
+#include "ai/Computer.h"
+#include "game/Opponent.h"
+#include "game/VexadraGame.h"
+
+namespace vexadra::ai {
+
+// The computer always plays the right side.
+constexpr int kComputerSide = 1;
+
+class ComputerTurn {
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds kPauseBeforeMark{250};
+    static constexpr std::chrono::milliseconds kMarkShown{400};
+    static constexpr std::chrono::milliseconds kEndStaysReachable{1600};
+
+    ComputerTurn(VexadraGame& game, std::uint64_t seed);
+
+    // Takes effect at the next tick: a turn under way is dropped, its mark with it.
+    void SetOpponent(Opponent opponent);
+    Opponent GetOpponent() const { return m_opponent; }
+    void SetLimits(const SearchLimits& limits);
+
+    // The side to move is the computer's.
+    bool HoldsTurn() const;
+    // A person's release: handed to the game, or refused as a move out of turn is while the
+    // computer holds the turn.
+    void PersonRelease(Point point);
+
+    enum class Step {
+        Idle,      // not the computer's turn
+        Waiting,   // its turn, nothing to show yet
+        Marked,    // MarkedSquare() has just been picked: draw its frame
+        Unmarked,  // a marked turn was dropped: the frame must go
+        Moved,     // the move has been made through the game's handlers
+    };
+    Step Tick(Clock::time_point now, bool paused);
+    // The square marked for the coming move; -1 when none.
+    int MarkedSquare() const { return m_marked; }
+    // The move last made by Tick (for checks).
+    const Move& LastMove() const { return m_move; }
+
+private:
+    struct TurnKey {
+        int round = 0;
+        int movesLeft[kSides] = {};
+        int game = 0;
+        friend bool operator==(const TurnKey&, const TurnKey&) = default;
+    };
+    TurnKey KeyNow() const;
+    Step Drop();
+
+    VexadraGame& m_game;
+    std::uint64_t m_seed;
+    Opponent m_opponent = Opponent::TwoPlayers;
+    std::unique_ptr<Computer> m_computer;
+    SearchLimits m_limits;
+
+    bool m_active = false;
+    TurnKey m_key;
+    Clock::time_point m_moveAt;
+    Clock::time_point m_markedAt;
+    int m_marked = -1;
+    Move m_move;
+};
+
+} // namespace vexadra::ai

@@ -1,0 +1,41 @@
+#pragma once
+// Whole games between two computer levels through the game's own handlers, with no
+// screen and the cues counted instead of played.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ai/Computer.h"
+
+namespace vexadra::ai {
+
+struct MatchOptions {
+    int games = 400;
+    int rounds = 5;
+    std::uint64_t seed = 1;
+    Level a = Level::Normal;
+    Level b = Level::Easy;
+};
+
+struct DecisionTimes {
+    std::vector<double> wallMs;
+    std::vector<double> cpuMs;   // this thread's processor time
+};
+
+struct MatchResult {
+    int wins = 0;    // of A
+    int draws = 0;
+    int losses = 0;
+    long long scoreDifference = 0;  // A's total minus B's, summed over the games
+    DecisionTimes times[2];         // A, B
+    long long cues = 0;             // cues the games asked for, counted silently
+};
+
+// A plays the left side in even games and the right side in odd ones.
+MatchResult PlayMatch(const MatchOptions& options);
+// The one table the match tool prints.
+std::string FormatMatch(const MatchOptions& options, const MatchResult& result);
+const char* LevelName(Level level);
+
+} // namespace vexadra::ai

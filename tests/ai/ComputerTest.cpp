@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <random>
+
+#include "GameFixture.h"
+#include "ai/Computer.h"
+#include "ai/ComputerTurn.h"
+#include "ai/PlayMove.h"
+#include "ai/Position.h"
+
+using namespace vexadra;
+using namespace vexadra::ai;
+using namespace vexadra::testing;
+
+namespace {
+
+class ComputerTest : public GameTest {
+protected:
+    // A mid-round position: both boards shuffled, up to `blacks` squares of each taken.
+    void Scramble(std::mt19937& rng, int blacks, int side, int leftToMove, int leftOther)
+    {
+        for (int base : {0, kBoardSquares}) {
+            int* board = S().m_nSquareColor + base;
+            std::iota(board, board + kBoardSquares, base);
+            std::shuffle(board, board + kBoardSquares, rng);
+            const int taken = static_cast<int>(rng() % static_cast<unsigned>(blacks + 1));
+            for (int k = 0; k < taken; ++k)
+                board[rng() % kBoardSquares] = kBlackIndex;
+        }
+        S().m_nSide = side;
+        S().m_nMovesLeft[side] = leftToMove;
+        S().m_nMovesLeft[OtherSide(side)] = leftOther;
+        S().m_nScore[0] = 5;
+        S().m_nScore[1] = -3;
+    }
+
+    // The mover's best final lead over the rest of the round, by trying everything.
+    static int BestLead(Position& position)
+    {
+        const int side = position.SideToMove();
+        Move moves[kMaxMoves];
+        const int count = position.LegalMoves(moves);
+        if (count == 0)
+            return position.Lead(side);
+        int best = -1000000;
+        for (int i = 0; i < count; ++i) {
+            const Position::Undo undo = position.Play(moves[i]);
+            best = std::max(best, -BestLead(position));
+            position.TakeBack(undo);
+        }
+        return best;
+    }
+};
+
+// Every drag the game accepts is a listed move with the same outcome, and every listed
+// move is one the game accepts: the look-ahead plays by the game's rules.
+TEST_F(ComputerTest, PositionMovesAreExactlyTheGamesMoves)
+{
+    std::mt19937 rng(7);
+    int accepted = 0;
+    for (int trial = 0; trial < 60; ++trial) {
+        Scramble(rng, 8, trial % 2, 3, 3);
+        const GameState start = S();
+        Position position(start);
+        Move listed[kMaxMoves];
+        const int count = position.LegalMoves(listed);
+        const int base = start.m_nSide == 0 ? 0 : kBoardSquares;
+        for (int from = base; from < base + kBoardSquares; ++from)
+            for (int to = base; to < base + kBoardSquares; ++to) {
+                S() = start;
+                Drag(from, to);
+                const Move pair{std::min(from, to), std::max(from, to)};
+                const bool isListed = std::find(listed, listed + count, pair) != listed + count;
+                const bool moved = S().m_nSide != start.m_nSide;
+                ASSERT_EQ(moved, isListed) << "trial " << trial << " drag " << from << " to " << to;
+                if (!moved)
+                    continue;
+                ++accepted;
+                const Position::Undo undo = position.Play(Move{from, to});
+                EXPECT_TRUE(std::equal(S().m_nSquareColor, S().m_nSquareColor + kSquares,
+                                       position.State().m_nSquareColor));
+                EXPECT_EQ(S().m_nScore[start.m_nSide] - start.m_nScore[start.m_nSide], undo.gain);
+                EXPECT_EQ(position.State().m_nScore[start.m_nSide], S().m_nScore[start.m_nSide]);
+                position.TakeBack(undo);
+                ASSERT_EQ(position.State(), start);
+            }
+    }
+    EXPECT_GT(accepted, 60 * 20);
+}
+
+TEST_F(ComputerTest, NormalTakesTheBestImmediateScoreAndHardTheBestLeadAtTheRoundsEnd)
+{
+    std::mt19937 rng(11);
+    Computer normal(Level::Normal, 1);
+    Computer hard(Level::Hard, 1);
+    Computer hardAgain(Level::Hard, 1);
+    for (int trial = 0; trial < 40; ++trial) {
+        Scramble(rng, 6, trial % 2, 2, 1);
+        Position position(S());
+        Move moves[kMaxMoves];
+        const int count = position.LegalMoves(moves);
+        int bestGain = -100;
+        for (int i = 0; i < count; ++i)
+            bestGain = std::max(bestGain, position.Gain(moves[i]));
+        EXPECT_EQ(position.Gain(normal.ChooseMove(S())), bestGain);
+
+        const Move chosen = hard.ChooseMove(S());
+        EXPECT_EQ(hard.LastSearch().depth, 3);
+        EXPECT_EQ(chosen, hardAgain.ChooseMove(S())) << "the same seed plays the same";
+        const int best = BestLead(position);
+        const Position::Undo undo = position.Play(chosen);
+        EXPECT_EQ(-BestLead(position), best) << "trial " << trial;
+        position.TakeBack(undo);
+    }
+}
+
+TEST_F(ComputerTest, EasyTakesAnOfferedCaptureAboutHalfTheTime)
+{
+    std::mt19937 rng(3);
+    Computer easy(Level::Easy, 5);
+    int offered = 0;
+    int taken = 0;
+    for (int trial = 0; trial < 2000; ++trial) {
+        Scramble(rng, 0, 0, 6, 6);
+        Position position(S());
+        Move moves[kMaxMoves];
+        const int count = position.LegalMoves(moves);
+        int captures = 0;
+        for (int i = 0; i < count; ++i)
+            captures += position.Gain(moves[i]) > 0;
+        const Move move = easy.ChooseMove(S());
+        ASSERT_NE(std::find(moves, moves + count, move), moves + count);
+        if (captures > 0 && captures * 10 < count) {
+            ++offered;
+            taken += position.Gain(move) > 0;
+        }
+    }
+    ASSERT_GT(offered, 300);
+    EXPECT_NEAR(static_cast<double>(taken) / offered, 0.53, 0.08);
+}
+
+class ComputerTurnTest : public GameTest {
+protected:
+    using Clock = ComputerTurn::Clock;
+    ComputerTurnTest() { turn.SetOpponent(Opponent::Hard); }
+    ComputerTurn::Step At(int ms, bool paused = false) { return turn.Tick(t0 + std::chrono::milliseconds(ms), paused); }
+
+    ComputerTurn turn{game, 1};
+    Clock::time_point t0 = Clock::now();
+};
+
+TEST_F(ComputerTurnTest, MarksTheSquareThenMovesAndRefusesThePersonsDragsMeanwhile)
+{
+    EXPECT_EQ(At(0), ComputerTurn::Step::Idle);
+    QuietMove();
+    EXPECT_EQ(At(0), ComputerTurn::Step::Waiting);
+    EXPECT_EQ(At(249), ComputerTurn::Step::Waiting);
+    EXPECT_EQ(At(250), ComputerTurn::Step::Marked);
+    const int marked = turn.MarkedSquare();
+    EXPECT_GE(marked, kBoardSquares);
+
+    // The person drags on the computer's board during its turn: a brrr, nothing moves.
+    Press(marked);
+    const GameState before = S();
+    cues.calls.clear();
+    turn.PersonRelease(Centre(marked == kBoardSquares ? marked + 1 : marked - 1));
+    EXPECT_EQ(Cues(), (std::vector<CueCall>{{IDR_SOUND_BRRR, false}}));
+    ExpectPositionUnchanged(before);
+
+    EXPECT_EQ(At(649), ComputerTurn::Step::Waiting);
+    EXPECT_EQ(At(650), ComputerTurn::Step::Moved);
+    EXPECT_EQ(S().m_nSide, 0);
+    EXPECT_EQ(S().m_nMovesLeft[1], kMovesPerRound - 1);
+    EXPECT_TRUE(turn.LastMove().from == marked || turn.LastMove().to == marked);
+    EXPECT_EQ(turn.MarkedSquare(), -1);
+    EXPECT_EQ(At(700), ComputerTurn::Step::Idle);
+}
+
+TEST_F(ComputerTurnTest, WaitsWhileEndWouldActAndDropsATurnWhenPaused)
+{
+    S().m_nSide = 1;
+    S().m_nScore[0] = 8;
+    ASSERT_TRUE(game.EndGameAllowed());
+    EXPECT_EQ(At(0), ComputerTurn::Step::Waiting);
+    EXPECT_EQ(At(1199), ComputerTurn::Step::Waiting);
+    EXPECT_EQ(At(1200), ComputerTurn::Step::Marked);
+    // A dialog comes up: the frame goes, and the turn starts afresh after it.
+    EXPECT_EQ(At(1300, true), ComputerTurn::Step::Unmarked);
+    EXPECT_EQ(At(1400), ComputerTurn::Step::Waiting);
+    EXPECT_EQ(At(2599), ComputerTurn::Step::Waiting);
+    EXPECT_EQ(At(2600), ComputerTurn::Step::Marked);
+    EXPECT_EQ(At(2999), ComputerTurn::Step::Waiting);
+    EXPECT_EQ(At(3000), ComputerTurn::Step::Moved);
+
+    // Two Players again: the computer never moves the right side.
+    S().m_nSide = 1;
+    turn.SetOpponent(Opponent::TwoPlayers);
+    EXPECT_EQ(At(10000), ComputerTurn::Step::Idle);
+    EXPECT_FALSE(turn.HoldsTurn());
+}
+
+} // namespace
