@@ -1,37 +1,39 @@
 #include "app/AppTexts.h"
 
+#include "i18n/Translate.h"
+
 namespace vexadra {
 
 const char* const kAppName = "Vexadra";
-const char* const kUntitled = "Untitled";
-const char* const kAboutTitle = "About Vexadra";
-const char* const kAboutVersionText = "Vexadra Version D603";
-const char* const kAboutNotice = "Copyright (C) 2003 Larchfield Pocket Games";
+const char* const kUntitled = N_("Untitled");
+const char* const kAboutTitle = N_("About Vexadra");
+const char* const kAboutVersionText = N_("Vexadra Version D603");
+const char* const kAboutNotice = N_("Copyright (C) 2003 Larchfield Pocket Games");
 const char* const kTooSmallMessage =
-    "Program Abort: This game needs a minimum screen width of 800 and a minimum screen height of 600.";
+    N_("Program Abort: This game needs a minimum screen width of 800 and a minimum screen height of 600.");
 const char* const kNoDisplayMessage =
-    "vexadra: cannot open a display. Start Vexadra from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).";
+    N_("vexadra: cannot open a display. Start Vexadra from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).");
 const char* const kUsage =
-    "Usage: vexadra [--opponent=two|easy|normal|hard] [--help] [--version]\n"
-    "\n"
-    "Options:\n"
-    "  --opponent=WHO   who plays the right side: two (two players, the default),\n"
-    "                   or the computer at easy, normal or hard\n"
-    "  -h, --help       show this help and exit\n"
-    "  --version        show the version and exit\n"
-    "\n"
-    "Keys:\n"
-    "  drag with the left button   move a colour of your own board\n"
-    "  arrow keys, Home            move the frame over your own board (Home: top-left)\n"
-    "  Space or Return             pick up the colour under the frame; again: put it there\n"
-    "  Escape                      drop the colour picked up\n"
-    "  End                         at the start of a round: end the game, list the scores;\n"
-    "                              on the instructions page: back to the game\n"
-    "  F1                          show the instructions\n"
-    "  F2                          list the scores of the completed games\n"
-    "  Insert                      write a number 1 to 16 on every colour\n"
-    "  Ctrl+P                      print the instructions\n"
-    "  Ctrl+Q, Alt+F4              quit\n";
-const char* const kBadCommandLine = "this command line is not understood";
+    N_("Usage: vexadra [--opponent=two|easy|normal|hard] [--help] [--version]\n"
+       "\n"
+       "Options:\n"
+       "  --opponent=WHO   who plays the right side: two (two players, the default),\n"
+       "                   or the computer at easy, normal or hard\n"
+       "  -h, --help       show this help and exit\n"
+       "  --version        show the version and exit\n"
+       "\n"
+       "Keys:\n"
+       "  drag with the left button   move a colour of your own board\n"
+       "  arrow keys, Home            move the frame over your own board (Home: top-left)\n"
+       "  Space or Return             pick up the colour under the frame; again: put it there\n"
+       "  Escape                      drop the colour picked up\n"
+       "  End                         at the start of a round: end the game, list the scores;\n"
+       "                              on the instructions page: back to the game\n"
+       "  F1                          show the instructions\n"
+       "  F2                          list the scores of the completed games\n"
+       "  Insert                      write a number 1 to 16 on every colour\n"
+       "  Ctrl+P                      print the instructions\n"
+       "  Ctrl+Q, Alt+F4              quit\n");
+const char* const kBadCommandLine = N_("this command line is not understood");
 
 } // namespace vexadra

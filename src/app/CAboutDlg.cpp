@@ -5,6 +5,7 @@
 #include <wx/sizer.h>
 #include <wx/statbmp.h>
 #include <wx/stattext.h>
+#include <wx/translation.h>
 
 #include "app/AppTexts.h"
 #include "res/AppIcon.h"
@@ -12,16 +13,16 @@
 namespace vexadra {
 
 CAboutDlg::CAboutDlg(wxWindow* parent)
-    : wxDialog(parent, wxID_ANY, wxString::FromUTF8(kAboutTitle), wxDefaultPosition, wxDefaultSize,
+    : wxDialog(parent, wxID_ANY, wxGetTranslation(kAboutTitle), wxDefaultPosition, wxDefaultSize,
                wxCAPTION | wxSYSTEM_MENU)
 {
     auto* icon = new wxStaticBitmap(this, wxID_ANY, wxBitmapBundle::FromSVG(AppIconSvg(), wxSize(32, 32)));
     auto* texts = new wxBoxSizer(wxVERTICAL);
-    texts->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(kAboutVersionText)));
+    texts->Add(new wxStaticText(this, wxID_ANY, wxGetTranslation(kAboutVersionText)));
     texts->AddSpacer(ConvertDialogToPixels(wxSize(0, 7)).y);
-    texts->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(kAboutNotice)));
+    texts->Add(new wxStaticText(this, wxID_ANY, wxGetTranslation(kAboutNotice)));
 
-    auto* ok = new wxButton(this, wxID_OK, "OK");
+    auto* ok = new wxButton(this, wxID_OK, _("OK"));
     ok->SetDefault();
 
     const int gap = ConvertDialogToPixels(wxSize(7, 0)).x;

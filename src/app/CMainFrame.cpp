@@ -1,6 +1,7 @@
 #include "app/CMainFrame.h"
 
 #include <wx/accel.h>
+#include <wx/translation.h>
 #include <wx/bmpbndl.h>
 #include <wx/display.h>
 #include <wx/iconbndl.h>
@@ -12,6 +13,7 @@
 #include "app/Commands.h"
 #include "app/ScreenChangeWatch.h"
 #include "app/StartupOptions.h"
+#include "i18n/Translate.h"
 #include "res/AppIcon.h"
 #include "sound/Cues.h"
 #include "ui/CVexadraView.h"
@@ -44,7 +46,7 @@ wxIconBundle AppIcons()
 // both its smallest and its largest, and then neither a window manager nor a Wayland
 // compositor can fit it to the screen.
 CMainFrame::CMainFrame(const StartupOptions& options)
-    : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(std::string(kAppName) + " - " + kUntitled), wxDefaultPosition,
+    : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(std::string(kAppName) + " - " + Tr(kUntitled)), wxDefaultPosition,
               wxDefaultSize, wxDEFAULT_FRAME_STYLE)
 {
     SetIcons(AppIcons());
@@ -60,23 +62,23 @@ void CMainFrame::BuildMenu()
 {
     auto* file = new wxMenu;
     file->AppendSeparator();
-    file->Append(wxID_PRINT, "&Print...\tCtrl+P");
+    file->Append(wxID_PRINT, _("&Print...") + "\tCtrl+P");
     file->AppendSeparator();
-    file->Append(wxID_EXIT, "E&xit");
+    file->Append(wxID_EXIT, _("E&xit"));
     auto* game = new wxMenu;
-    game->AppendRadioItem(ID_OPPONENT_TWO_PLAYERS, "&Two Players");
-    game->AppendRadioItem(ID_OPPONENT_EASY, "Computer, &Easy");
-    game->AppendRadioItem(ID_OPPONENT_NORMAL, "Computer, &Normal");
-    game->AppendRadioItem(ID_OPPONENT_HARD, "Computer, &Hard");
+    game->AppendRadioItem(ID_OPPONENT_TWO_PLAYERS, _("&Two Players"));
+    game->AppendRadioItem(ID_OPPONENT_EASY, _("Computer, &Easy"));
+    game->AppendRadioItem(ID_OPPONENT_NORMAL, _("Computer, &Normal"));
+    game->AppendRadioItem(ID_OPPONENT_HARD, _("Computer, &Hard"));
     game->Check(ID_OPPONENT_TWO_PLAYERS + static_cast<int>(theApp->OpponentAtStart()), true);
     game->AppendSeparator();
-    game->AppendCheckItem(ID_GAME_SOUND, "&Sound")->Check(IsSoundOn());
+    game->AppendCheckItem(ID_GAME_SOUND, _("&Sound"))->Check(IsSoundOn());
     auto* help = new wxMenu;
-    help->Append(wxID_ABOUT, "&About Vexadra...");
+    help->Append(wxID_ABOUT, _("&About Vexadra..."));
     auto* bar = new wxMenuBar;
-    bar->Append(file, "&File");
-    bar->Append(game, "&Game");
-    bar->Append(help, "&Help");
+    bar->Append(file, _("&File"));
+    bar->Append(game, _("&Game"));
+    bar->Append(help, _("&Help"));
     SetMenuBar(bar);
 }
 

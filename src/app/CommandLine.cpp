@@ -5,10 +5,12 @@
 
 #include <wx/cmdline.h>
 #include <wx/msgout.h>
+#include <wx/translation.h>
 
 #include "app/AppTexts.h"
 #include "app/StartupOptions.h"
 #include "app/Version.h"
+#include "i18n/Translate.h"
 
 namespace vexadra {
 
@@ -36,7 +38,7 @@ const wxCmdLineEntryDesc kOptions[] = {
 
 int Refuse(const std::string& error)
 {
-    std::fprintf(stderr, "vexadra: %s\n%s", error.c_str(), kUsage);
+    std::fprintf(stderr, "vexadra: %s\n%s", error.c_str(), Tr(kUsage).c_str());
     return 2;
 }
 
@@ -51,10 +53,10 @@ std::optional<int> ParseCommandLine(int argc, char** argv, StartupOptions& optio
     const int result = parser.Parse(false);
     wxMessageOutput::Set(previous);
     if (result != 0)
-        return Refuse(errors.text.empty() ? std::string(kBadCommandLine) : errors.text);
+        return Refuse(errors.text.empty() ? Tr(kBadCommandLine) : errors.text);
 
     if (parser.Found("help")) {
-        std::fputs(kUsage, stdout);
+        std::fputs(Tr(kUsage).c_str(), stdout);
         return 0;
     }
     if (parser.Found("version")) {
@@ -65,7 +67,8 @@ std::optional<int> ParseCommandLine(int argc, char** argv, StartupOptions& optio
     if (parser.Found("opponent", &who)) {
         options.opponent = ParseOpponent(who.utf8_string());
         if (!options.opponent)
-            return Refuse("unknown opponent '" + who.utf8_string() + "' (two, easy, normal or hard)");
+            return Refuse(wxString::Format(_("unknown opponent '%s' (two, easy, normal or hard)"), who)
+                              .utf8_string());
     }
     return std::nullopt;
 }

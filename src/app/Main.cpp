@@ -13,25 +13,39 @@
 #include "app/CommandLine.h"
 #include "app/QuietSound.h"
 #include "app/StartupOptions.h"
+#include "app/Translations.h"
+#include "i18n/Translate.h"
 #include "sound/DeferredCueBackend.h"
+
+namespace {
+bool HasDisplay()
+{
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    return (x11 != nullptr && *x11 != '\0') || (wayland != nullptr && *wayland != '\0');
+}
+} // namespace
 
 int main(int argc, char** argv)
 {
     using namespace vexadra;
     StartupOptions options = ReadStartupOptions();
-    if (const auto status = ParseCommandLine(argc, argv, options))
+    // Before anything is said, so that the usage and the messages below are translated.
+    InstallTranslations();
+    if (const auto status = ParseCommandLine(argc, argv, options)) {
+        RemoveTranslations();
         return *status;
-    const char* x11 = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if ((x11 == nullptr || *x11 == '\0') && (wayland == nullptr || *wayland == '\0')) {
-        std::fprintf(stderr, "%s\n", kNoDisplayMessage);
+    }
+    if (!HasDisplay()) {
+        std::fprintf(stderr, "%s\n", Tr(kNoDisplayMessage).c_str());
+        RemoveTranslations();
         return 1;
     }
     QuietSoundLibraries();
     theApp = new CVexadraApp(options);
     wxApp::SetInstance(theApp);
     if (!wxEntryStart(argc, argv)) {
-        std::fprintf(stderr, "%s\n", kNoDisplayMessage);
+        std::fprintf(stderr, "%s\n", Tr(kNoDisplayMessage).c_str());
         return 1;
     }
     int status = 1;

@@ -8,6 +8,7 @@
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
+#include <wx/translation.h>
 
 #include "scores/ScoresTexts.h"
 
@@ -68,19 +69,19 @@ void KeepScrollBarVisible([[maybe_unused]] wxListBox* list)
 wxDialog* CScoresDlg::BuildWindow(wxWindow* parent)
 {
     // Caption only: no system menu and so no close box.
-    auto* dialog = new wxDialog(parent, IDD_SCORES, wxString::FromUTF8(kScoresTitle),
+    auto* dialog = new wxDialog(parent, IDD_SCORES, wxGetTranslation(kScoresTitle),
                                 wxDefaultPosition, wxDefaultSize, wxCAPTION);
     dialog->SetFont(wxFont(wxFontInfo(10).Family(wxFONTFAMILY_TELETYPE)));
 
     // Created in tab order: Exit first, so it takes the focus when the dialog opens.
-    auto* exit = new wxButton(dialog, wxID_OK, wxString::FromUTF8(kScoresExit));
+    auto* exit = new wxButton(dialog, wxID_OK, wxGetTranslation(kScoresExit));
     auto* list = new NoTabStop<wxListBox>(dialog, IDC_SCORE_LIST, wxDefaultPosition,
                                           wxDefaultSize, 0, nullptr,
                                           wxLB_SINGLE | wxLB_ALWAYS_SB);
-    auto* heading = new wxStaticText(dialog, wxID_ANY, wxString::FromUTF8(kScoresHeading));
-    auto* leftSum = new wxButton(dialog, IDC_LEFT_SUM, wxString::FromUTF8(kScoresLeftSum));
+    auto* heading = new wxStaticText(dialog, wxID_ANY, wxGetTranslation(kScoresHeading));
+    auto* leftSum = new wxButton(dialog, IDC_LEFT_SUM, wxGetTranslation(kScoresLeftSum));
     auto* rightSum =
-        new NoTabStop<wxButton>(dialog, IDC_RIGHT_SUM, wxString::FromUTF8(kScoresRightSum));
+        new NoTabStop<wxButton>(dialog, IDC_RIGHT_SUM, wxGetTranslation(kScoresRightSum));
 
     int shift = std::max({Place(heading, DialogRect(dialog, 10, 10, 177, 11), 0),
                           Place(leftSum, DialogRect(dialog, 191, 9, 45, 11), 0),
@@ -124,7 +125,7 @@ void CScoresDlg::ExplainSum(wxCommandEvent& event, const char* message)
     // Modal over the scores dialog, which stays open behind it.
     auto* button = wxDynamicCast(event.GetEventObject(), wxWindow);
     wxWindow* dialog = button ? wxGetTopLevelParent(button) : nullptr;
-    ShowMessage(wxString::FromUTF8(message), wxString::FromUTF8(kMessageCaption),
+    ShowMessage(wxGetTranslation(message), wxString::FromUTF8(kMessageCaption),
                 wxOK | wxICON_WARNING, dialog);
 }
 

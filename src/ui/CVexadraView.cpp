@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include <wx/dcclient.h>
+#include <wx/translation.h>
 #include <wx/evtloop.h>
 #include <wx/msgdlg.h>
 #include <wx/toplevel.h>
@@ -167,7 +168,7 @@ void CVexadraView::Present()
 
 void CVexadraView::AbortTooSmall()
 {
-    wxMessageBox(wxString::FromUTF8(kTooSmallMessage), wxString::FromUTF8(kAppName), wxOK, this);
+    wxMessageBox(wxGetTranslation(kTooSmallMessage), wxString::FromUTF8(kAppName), wxOK, this);
     if (wxWindow* frame = wxGetTopLevelParent(this))
         frame->Destroy();
 }

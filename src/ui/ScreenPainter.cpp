@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "i18n/Translate.h"
 #include "ui/TextLayout.h"
 
 namespace vexadra {
@@ -134,8 +135,8 @@ void ScreenPainter::FitInstructionsFont()
 void ScreenPainter::WrapHelpLines()
 {
     m_canvas->SelectFont(m_fontText);
-    m_helpLines[0] = WrapLines(*m_canvas, kHelpLines, m_geometry.m_rcHelp.Width());
-    m_helpLines[1] = WrapLines(*m_canvas, kHelpLinesWithEnd, m_geometry.m_rcHelp.Width());
+    m_helpLines[0] = WrapLines(*m_canvas, Tr(kHelpLines), m_geometry.m_rcHelp.Width());
+    m_helpLines[1] = WrapLines(*m_canvas, Tr(kHelpLinesWithEnd), m_geometry.m_rcHelp.Width());
 }
 
 void ScreenPainter::FillSquare(int n, const Brush& brush)
@@ -227,7 +228,7 @@ void ScreenPainter::DrawValueBox(const Rect& box, const std::string& value, Colo
     DrawCentered(*m_canvas, value, box, color);
 }
 
-void ScreenPainter::DrawLabels(const char* label, const Rect (&rects)[kSides], ColorRef color)
+void ScreenPainter::DrawLabels(const std::string& label, const Rect (&rects)[kSides], ColorRef color)
 {
     m_canvas->SelectFont(m_fontLabel);
     for (const Rect& rect : rects)
@@ -239,7 +240,7 @@ void ScreenPainter::DrawScoreBox(int side)
     if (!CanDraw())
         return;
     DrawValueBox(m_geometry.m_rcScore[side], FormatNumber(m_game.State().m_nScore[side]), kScoreColor);
-    DrawLabels(kScoreLabel, m_geometry.m_rcScoreLabel, kScoreColor);
+    DrawLabels(Tr(kScoreLabel), m_geometry.m_rcScoreLabel, kScoreColor);
 }
 
 void ScreenPainter::DrawMovesBox(int side)
@@ -247,7 +248,7 @@ void ScreenPainter::DrawMovesBox(int side)
     if (!CanDraw())
         return;
     DrawValueBox(m_geometry.m_rcMoves[side], FormatNumber(m_game.State().m_nMovesLeft[side]), kMovesColor);
-    DrawLabels(kMovesLabel, m_geometry.m_rcMovesLabel, kMovesColor);
+    DrawLabels(Tr(kMovesLabel), m_geometry.m_rcMovesLabel, kMovesColor);
 }
 
 void ScreenPainter::DrawGameRoundBox()
@@ -257,7 +258,7 @@ void ScreenPainter::DrawGameRoundBox()
     const std::string text = FormatNumber(m_game.GameNumber()) + "/" + FormatNumber(m_game.State().m_nRound);
     DrawValueBox(m_geometry.m_rcGameRound, text, kGameRoundColor);
     m_canvas->SelectFont(m_fontLabel);
-    DrawCentered(*m_canvas, kGameRoundLabel, m_geometry.m_rcGameRoundLabel, kGameRoundColor);
+    DrawCentered(*m_canvas, Tr(kGameRoundLabel), m_geometry.m_rcGameRoundLabel, kGameRoundColor);
 }
 
 void ScreenPainter::DrawHelpLines()
@@ -276,7 +277,7 @@ void ScreenPainter::DrawHint()
         return;
     m_canvas->FillRect(m_geometry.m_rcHint, kWhite);
     m_canvas->SelectFont(m_fontNumber);
-    DrawLeftCentered(*m_canvas, kHintText, m_geometry.m_rcHint, kTextBlack);
+    DrawLeftCentered(*m_canvas, Tr(kHintText), m_geometry.m_rcHint, kTextBlack);
 }
 
 void ScreenPainter::DrawNumbers()

@@ -68,7 +68,7 @@ private:
     void WrapHelpLines();
     Rect InsetByCharW() const;
     void DrawValueBox(const Rect& box, const std::string& value, ColorRef color);
-    void DrawLabels(const char* label, const Rect (&rects)[kSides], ColorRef color);
+    void DrawLabels(const std::string& label, const Rect (&rects)[kSides], ColorRef color);
     void DrawRing(const Rect& outer, int width, ColorRef color);
     void DrawKeyMarks();
 

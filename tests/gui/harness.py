@@ -85,6 +85,11 @@ class Game:
         self.audio_file = os.path.join(self.tmp, "audio.raw")
         self.trace_file = os.path.join(self.tmp, "trace.txt")
         env = xserver.env()
+        # English unless a test asks for another language: the player's own settings
+        # must not reach the program under test.
+        for name in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+            env.pop(name, None)
+        env["LANG"] = "C.UTF-8"
         env.update({
             "VEXADRA_SEED": str(seed),
             "VEXADRA_TRACE": self.trace_file,
@@ -210,12 +215,14 @@ class GuiTestCase(unittest.TestCase):
     SCREEN = (1024, 768)
     SEED = 1234
 
+    EXTRA_ENV = None
+
     def setUp(self):
         if not PROGRAM:
             self.skipTest("VEXADRA_PROGRAM not set")
         self.x = XServer(*self.SCREEN)
         self.addCleanup(self.x.stop)
-        self.game = Game(self.x, seed=self.SEED)
+        self.game = Game(self.x, seed=self.SEED, extra_env=self.EXTRA_ENV)
         self.addCleanup(self.game.close)
 
     def artifact(self, name):

@@ -110,6 +110,21 @@ class InstalledTree(unittest.TestCase):
                 self.assertTrue(os.path.isfile(png), png)
                 self.assertEqual(image_size(png), ("PNG", size, size))
 
+    def test_every_language_is_installed_and_the_launcher_speaks_it(self):
+        with open(os.path.join(SOURCE_DIR, "po", "LINGUAS"), encoding="utf-8") as f:
+            languages = [line.strip() for line in f if line.strip() and not line.startswith("#")]
+        self.assertIn("de", languages)
+        entry = self.entry()
+        root = ET.parse(self.metainfo).getroot()
+        german = root.find("summary[@{http://www.w3.org/XML/1998/namespace}lang='de']")
+        for lang in languages:
+            with self.subTest(lang=lang):
+                mo = os.path.join(self.prefix, "share", "locale", lang, "LC_MESSAGES", "vexadra.mo")
+                self.assertTrue(os.path.isfile(mo), mo)
+                self.assertNotEqual(entry.get(f"Comment[{lang}]", entry["Comment"]), entry["Comment"])
+        self.assertIsNotNone(german, "the metainfo carries the German summary")
+        self.assertNotEqual(german.text, root.findtext("summary"))
+
     def test_validators_accept_the_desktop_entry_and_metainfo(self):
         r = run([tool("desktop-file-validate"), self.desktop])
         self.assertEqual(r.returncode, 0, r.stdout)

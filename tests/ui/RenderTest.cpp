@@ -5,17 +5,23 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
+#include <wx/translation.h>
+
+#include "app/Translations.h"
 
 #include "game/Deal.h"
+#include "i18n/Translate.h"
 #include "scores/ScoreHistory.h"
 #include "ui/ScreenPainter.h"
 #include "ui/TextLayout.h"
 #include "ui/WxCanvas.h"
+#include "ui/print/PrintLayout.h"
 #include "support/OffscreenGame.h"
 
 namespace vexadra {
@@ -197,6 +203,85 @@ TEST(Render, RepeatedPaintsMakeNoNewFonts)
         r.Paint();
     EXPECT_EQ(r.m_canvas.CachedFontCount(), fonts);
 }
+
+// --- Every shipped language fits the smallest and a large screen, and the paper --------
+
+// The program's catalogues for one language while it lives; English after it.
+class Language {
+public:
+    explicit Language(const std::string& code) : m_found(InstallTranslations(code, VEXADRA_TEST_LOCALE_DIR)) {}
+    ~Language() { RemoveTranslations(); }
+    Language(const Language&) = delete;
+    Language& operator=(const Language&) = delete;
+    bool Found() const { return m_found; }
+
+private:
+    bool m_found;
+};
+
+// A single line must fit as it is; a wrapped text must fit both ways.
+void ExpectFits(Canvas& canvas, const FontSpec& font, const std::string& text, const Rect& area, bool wrapped,
+                const char* what)
+{
+    SCOPED_TRACE(what);
+    canvas.SelectFont(font);
+    const std::vector<std::string> lines =
+        wrapped ? WrapLines(canvas, text, area.Width()) : std::vector<std::string>{text};
+    for (const std::string& line : lines)
+        EXPECT_LE(canvas.TextExtent(line).cx, area.Width()) << line;
+    EXPECT_LE(static_cast<int>(lines.size()) * canvas.LineHeight(), area.Height()) << text;
+}
+
+using LanguageAndSize = std::tuple<std::string, Size>;
+
+class TranslatedRender : public ::testing::TestWithParam<LanguageAndSize> {};
+
+TEST_P(TranslatedRender, EveryTextStaysInsideItsArea)
+{
+    const auto& [code, size] = GetParam();
+    const Language language(code);
+    ASSERT_TRUE(language.Found()) << "no catalogue for " << code;
+    ASSERT_NE(Tr(kMovesLabel), kMovesLabel) << "the " << code << " catalogue is not in use";
+    const std::string name = code + "_" + std::to_string(size.cx) + "x" + std::to_string(size.cy);
+
+    Render r(size);
+    ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
+    r.Snapshot("render_" + name);
+    const ScreenGeometry& g = r.m_painter.Geometry();
+    const FontSpec& label = r.m_painter.LabelFont();
+    ExpectFits(r.m_canvas, label, Tr(kScoreLabel), g.m_rcScoreLabel[0], false, "score label");
+    ExpectFits(r.m_canvas, label, Tr(kMovesLabel), g.m_rcMovesLabel[0], false, "moves label");
+    ExpectFits(r.m_canvas, label, Tr(kGameRoundLabel), g.m_rcGameRoundLabel, false, "game/round label");
+    ExpectFits(r.m_canvas, r.m_painter.NumberFont(), Tr(kHintText), g.m_rcHint, false, "hint");
+    for (const char* help : {kHelpLines, kHelpLinesWithEnd})
+        ExpectFits(r.m_canvas, r.m_painter.TextFont(), Tr(help), g.m_rcHelp, true, "help lines");
+
+    r.m_game.State().m_bInstructions = true;
+    ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
+    r.Snapshot("render_instructions_" + name);
+    ExpectFits(r.m_canvas, r.m_painter.TextFont(), r.m_painter.InstructionsPage(), r.m_painter.InstructionsRect(),
+               true, "instructions page");
+
+    // A4 at 300 pixels per inch: the printout drops the lines that do not fit.
+    const Size a4{2480, 3508};
+    wxBitmap paper(a4.cx, a4.cy, 24);
+    wxMemoryDC dc(paper);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    WxCanvas canvas(dc, 24);
+    InstructionsPrintPage page(r.m_painter.Banner());
+    page.Render(canvas, a4);
+    ExpectFits(canvas, page.Font(), page.Text(), page.TextBlock(), true, "printed page");
+    dc.SelectObject(wxNullBitmap);
+    paper.ConvertToImage().Scale(a4.cx / 4, a4.cy / 4, wxIMAGE_QUALITY_HIGH).SaveFile("print_" + code + ".png");
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, TranslatedRender,
+                         ::testing::Combine(::testing::Values("de", "fr"),
+                                          ::testing::Values(Size{kMinClientWidth, kMinClientHeight}, Size{1920, 1080})),
+                         [](const ::testing::TestParamInfo<LanguageAndSize>& info) {
+                             return std::get<0>(info.param) + "_" + std::to_string(std::get<1>(info.param).cx);
+                         });
 
 } // namespace
 } // namespace vexadra

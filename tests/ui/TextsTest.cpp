@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <ctime>
 
+#include "i18n/Translate.h"
 #include "ui/Texts.h"
 
 namespace vexadra {
@@ -96,6 +97,24 @@ TEST_F(TitleTexts, NoticeDateTimeAndVersionInThatOrder)
 TEST_F(TitleTexts, DateAndTimeKeepTheirLeadingZeros)
 {
     EXPECT_EQ(BuildTitleTexts(1230865445).m_strDateTime, "01/02/09 03:04:05");
+}
+
+// Each text goes to the catalogue whole, and what comes back is put where the English was.
+TEST_F(TitleTexts, EveryPieceIsLookedUpAsAWholeSentence)
+{
+    SetTranslator([](const char* english) { return "<" + std::string(english) + ">"; });
+    const std::string text = BuildInstructionTexts()[0];
+    const std::string page = ComposeInstructionsPage("BODY");
+    const auto t = BuildTitleTexts(1224684235);
+    SetTranslator(nullptr);
+
+    EXPECT_EQ(text.rfind("<The game displays", 0), 0u);
+    EXPECT_NE(text.find("start a new game.> \n\n<The object in Vexadra"), std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 10), "help you.>");
+    EXPECT_EQ(page, "<Instructions for VEXADRA.> \n\nBODY\n\n<Press the End key to get back to the game>"
+                    "\n<Press the Ctrl and P keys to print these instructions.> \n<Press the Alt and F4 keys to exit.> ");
+    EXPECT_EQ(t.m_strTitle, "<" + std::string(kMakerNotice) + ">10/22/08 14:03:55 -- <Version> D604");
+    EXPECT_EQ(Tr(kHintText), kHintText) << "English again once the translator is gone";
 }
 
 } // namespace

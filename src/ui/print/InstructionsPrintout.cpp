@@ -1,6 +1,7 @@
 #include "ui/print/InstructionsPrintout.h"
 
 #include <wx/log.h>
+#include <wx/translation.h>
 #include <wx/print.h>
 
 #include "ui/WxCanvas.h"
@@ -76,7 +77,7 @@ void PrintInstructions(wxWindow* parent, const std::string& banner)
         reported = watch.SawError();
     }
     if (!printed && wxPrinter::GetLastError() == wxPRINTER_ERROR && !reported)
-        printer.ReportError(parent, &printout, "Could not start print job.");
+        printer.ReportError(parent, &printout, _("Could not start print job."));
 }
 
 } // namespace vexadra

@@ -3,22 +3,23 @@
 #include <algorithm>
 #include <vector>
 
+#include "i18n/Translate.h"
 #include "ui/TextLayout.h"
 #include "ui/Texts.h"
 
 namespace vexadra {
 
-const char* const kPrintScreenNote = "\n\nFor best appearance, set the screen to 1024x768 or higher. ";
+const char* const kPrintScreenNote = N_("\n\nFor best appearance, set the screen to 1024x768 or higher. ");
 
 // Made-up maker: the phone number is from the range kept for fiction and the addresses
 // use a domain that can never be registered.
 const char* const kMakerCredits =
-    "\n\nLarchfield Pocket Games"
-    "\nCopyright (C) 2008 Larchfield Pocket Games. All rights reserved."
-    "\n14 Quarry Lane, Larchfield"
-    "\nTelephone: 555-0142"
-    "\nE-mail: hello@larchfield.example"
-    "\n\nMore of our games are waiting for you at www.larchfield.example/games";
+    N_("\n\nLarchfield Pocket Games"
+       "\nCopyright (C) 2008 Larchfield Pocket Games. All rights reserved."
+       "\n14 Quarry Lane, Larchfield"
+       "\nTelephone: 555-0142"
+       "\nE-mail: hello@larchfield.example"
+       "\n\nMore of our games are waiting for you at www.larchfield.example/games");
 
 Rect PrintTextBlock(Size page)
 {
@@ -35,8 +36,8 @@ std::string ComposePrintText(std::string_view banner, std::string_view instructi
     std::string text(banner);
     text += " \n\n";
     text += instructionsText;
-    text += kPrintScreenNote;
-    text += kMakerCredits;
+    text += Tr(kPrintScreenNote);
+    text += Tr(kMakerCredits);
     return text;
 }
 
