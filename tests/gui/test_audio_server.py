@@ -107,6 +107,9 @@ class AudioServerTest(GuiTestCase):
         self.game.drag(self.layout.centre(16), self.layout.centre(17))
         self.pulse.start()
         self.pulse.wait_for(lambda: self.pulse.has_stream("Vexadra"), "the game to reopen its sound device")
+        # The stream shows as soon as the device is open; the game takes the new player a
+        # moment later, once the cues are converted for it (longest in a sanitizer build).
+        time.sleep(1.5)
         self.assertEqual(self.heard_after_refused_drag("after.raw"), ["brrr"])
         self.assertIsNone(self.game.proc.poll())
 
