@@ -3,6 +3,7 @@
 #include <chrono>
 #include <ctime>
 #include <fstream>
+#include <sstream>
 
 #include <wx/dcclient.h>
 #include <wx/translation.h>
@@ -109,16 +110,22 @@ bool CVexadraView::PaintGame()
     return true;
 }
 
+void CVexadraView::AppendTrace(const std::string& what, const std::string& after) const
+{
+    std::ofstream(m_tracePath, std::ios::app) << what << " at="
+                                              << std::chrono::system_clock::now().time_since_epoch().count()
+                                              << after << '\n';
+}
+
 void CVexadraView::TracePaint()
 {
     if (m_tracePath.empty())
         return;
     const wxPoint origin = ClientToScreen(wxPoint(0, 0));
     const wxSize size = GetClientSize();
-    std::ofstream(m_tracePath, std::ios::app) << "paint client=" << origin.x << ',' << origin.y << ',' << size.x
-                                              << ',' << size.y << " at="
-                                              << std::chrono::system_clock::now().time_since_epoch().count()
-                                              << " scale=" << GetContentScaleFactor() << '\n';
+    AppendTrace("paint client=" + std::to_string(origin.x) + ',' + std::to_string(origin.y) + ',' +
+                    std::to_string(size.x) + ',' + std::to_string(size.y),
+                (std::ostringstream() << " scale=" << GetContentScaleFactor()).str());
 }
 
 void CVexadraView::OnPaint(wxPaintEvent&)
@@ -238,8 +245,7 @@ void CVexadraView::TraceComputerMove()
     if (m_tracePath.empty())
         return;
     const ai::Move& move = m_turn.LastMove();
-    std::ofstream(m_tracePath, std::ios::app) << "computer move=" << move.from << ',' << move.to << " at="
-                                              << std::chrono::system_clock::now().time_since_epoch().count() << '\n';
+    AppendTrace("computer move=" + std::to_string(move.from) + ',' + std::to_string(move.to));
 }
 
 void CVexadraView::DrawComputerMark()

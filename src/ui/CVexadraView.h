@@ -57,6 +57,8 @@ private:
     void AbortTooSmall();
     void ShowScores();
     void TracePaint();
+    // One line of the testing trace, stamped with the moment: WHAT at=<ns>AFTER.
+    void AppendTrace(const std::string& what, const std::string& after = {}) const;
     void AfterFirstPaint();
 
     std::string m_tracePath;
