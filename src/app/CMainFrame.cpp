@@ -49,7 +49,6 @@ CMainFrame::CMainFrame(const StartupOptions& options)
     : wxFrame(nullptr, wxID_ANY, wxString::FromUTF8(std::string(kAppName) + " - " + Tr(kUntitled)), wxDefaultPosition,
               wxDefaultSize, wxDEFAULT_FRAME_STYLE)
 {
-    SetIcons(AppIcons());
     BuildMenu();
     BuildAccelerators();
     m_view = new CVexadraView(this, options);
@@ -116,6 +115,8 @@ void CMainFrame::ShowFullScreenSized()
     m_view->SetFocus();
     m_screenWatch = std::make_unique<ScreenChangeWatch>([this] { CallAfter(&CMainFrame::FollowWorkArea); });
 }
+
+void CMainFrame::SetAppIcons() { SetIcons(AppIcons()); }
 
 void CMainFrame::FollowWorkArea()
 {

@@ -20,6 +20,8 @@ public:
     CVexadraView* View() const { return m_view; }
     // Sizes the frame to the desktop's work area, shows it maximized and gives it the focus.
     void ShowFullScreenSized();
+    // The window's icons, rendered from the drawing at the sizes window managers ask for.
+    void SetAppIcons();
 
 private:
     void BuildMenu();

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "app/CMainFrame.h"
+#include "app/QuietSound.h"
 #include "sound/Cues.h"
 #include "sound/DeferredCueBackend.h"
 #include "sound/SdlCueBackend.h"
@@ -57,6 +58,7 @@ bool CVexadraApp::OnInit()
 void CVexadraApp::InstallCues()
 {
     m_cues = std::make_unique<DeferredCueBackend>([]() -> std::unique_ptr<CueBackend> {
+        QuietAlsa();
         auto cues = std::make_unique<SdlCueBackend>();
         cues->SetWaitIdle(LetPaintsThrough);
         return cues;
@@ -66,11 +68,14 @@ void CVexadraApp::InstallCues()
 
 int CVexadraApp::FilterEvent(wxEvent& event)
 {
-    // No sound is needed before the first move: the sound library and the device search
-    // start once the window has painted, so that neither delays the first paint.
+    // No sound is needed before the first move, and no icon before the window is seen:
+    // the icons, the sound library and the device search come once the window has
+    // painted, so that none of them delays the first paint.
     if (!m_bPainted && event.GetEventType() == wxEVT_PAINT) {
         m_bPainted = true;
         CallAfter([this] {
+            if (auto* frame = dynamic_cast<CMainFrame*>(GetTopWindow()))
+                frame->SetAppIcons();
             if (m_cues)
                 m_cues->Start();
         });

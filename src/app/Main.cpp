@@ -41,7 +41,7 @@ int main(int argc, char** argv)
         RemoveTranslations();
         return 1;
     }
-    QuietSoundLibraries();
+    ChooseSoundDrivers();
     theApp = new CVexadraApp(options);
     wxApp::SetInstance(theApp);
     if (!wxEntryStart(argc, argv)) {

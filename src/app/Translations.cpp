@@ -3,7 +3,9 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
@@ -44,14 +46,11 @@ public:
 
     wxMsgCatalog* LoadCatalog(const wxString& domain, const wxString& lang) override
     {
-        for (const std::filesystem::path& folder : m_folders) {
-            const std::filesystem::path file = CatalogueIn(folder, lang.utf8_string(), domain);
-            std::error_code error;
-            if (std::filesystem::is_regular_file(file, error))
-                return wxMsgCatalog::CreateFromFile(wxString::FromUTF8(file.string()), domain);
-        }
-        return nullptr;
+        const std::filesystem::path file = Find(lang.utf8_string(), domain);
+        return file.empty() ? nullptr : wxMsgCatalog::CreateFromFile(wxString::FromUTF8(file.string()), domain);
     }
+
+    bool HasCatalog(const std::string& lang, const wxString& domain) const { return !Find(lang, domain).empty(); }
 
     wxArrayString GetAvailableTranslations(const wxString& domain) const override
     {
@@ -70,6 +69,17 @@ public:
     }
 
 private:
+    std::filesystem::path Find(const std::string& lang, const wxString& domain) const
+    {
+        for (const std::filesystem::path& folder : m_folders) {
+            std::filesystem::path file = CatalogueIn(folder, lang, domain);
+            std::error_code error;
+            if (std::filesystem::is_regular_file(file, error))
+                return file;
+        }
+        return {};
+    }
+
     static std::filesystem::path CatalogueIn(const std::filesystem::path& folder, const std::string& lang,
                                              const wxString& domain)
     {
@@ -80,25 +90,31 @@ private:
 };
 
 // The toolkit reads neither LANGUAGE nor a locale of "C" the way gettext does; English
-// (no catalogue) unless the settings name a language there is a catalogue for.
-wxString LanguageFromEnvironment(const wxTranslations& translations)
+// (empty) unless the settings name a language there is a catalogue for. Only the names
+// the settings lead to are looked for: a scan of the system's locale folder would cost
+// the start-up several milliseconds.
+std::string LanguageFromEnvironment(const BesideProgramLoader& loader)
 {
-    std::vector<std::string> available;
-    for (const wxString& name : translations.GetAvailableTranslations("vexadra"))
-        available.push_back(name.utf8_string());
-    const std::string chosen = ChooseLanguage([](const char* name) { return std::getenv(name); }, available);
-    return chosen.empty() ? wxString("en") : wxString::FromUTF8(chosen);
+    return ChooseLanguage([](const char* name) { return std::getenv(name); },
+                          [&loader](std::string_view name) { return loader.HasCatalog(std::string(name), "vexadra"); });
 }
 
 // An empty language follows the environment.
-bool Install(const wxString& language, const std::string& extraFolder)
+bool Install(const std::string& language, const std::string& extraFolder)
 {
+    auto loader = std::make_unique<BesideProgramLoader>(extraFolder);
+    const std::string chosen = language.empty() ? LanguageFromEnvironment(*loader) : language;
+    if (chosen.empty()) {
+        // English is what the program is written in: nothing to load.
+        RemoveTranslations();
+        return false;
+    }
     // A missing or unreadable catalogue means English, not a message box.
     wxLogNull quiet;
     auto* translations = new wxTranslations;
     wxTranslations::Set(translations);
-    translations->SetLoader(new BesideProgramLoader(extraFolder));
-    translations->SetLanguage(language.empty() ? LanguageFromEnvironment(*translations) : language);
+    translations->SetLoader(loader.release());
+    translations->SetLanguage(wxString::FromUTF8(chosen));
     translations->AddStdCatalog();
     const bool found = translations->AddCatalog("vexadra");
     SetTranslator(&FromCatalogue);
@@ -112,12 +128,12 @@ void InstallTranslations()
     // A locale the C library does not have leaves "C" in place; the catalogue is still
     // found by name, and an unknown language simply finds none.
     std::setlocale(LC_ALL, "");
-    Install(wxString(), std::string());
+    Install(std::string(), std::string());
 }
 
 bool InstallTranslations(const std::string& language, const std::string& folder)
 {
-    return Install(wxString::FromUTF8(language), folder);
+    return Install(language, folder);
 }
 
 void RemoveTranslations()

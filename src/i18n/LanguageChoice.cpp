@@ -1,25 +1,19 @@
 #include "i18n/LanguageChoice.h"
 
-#include <algorithm>
 #include <string_view>
 
 namespace vexadra {
 
 namespace {
 
-bool Has(const std::vector<std::string>& available, std::string_view name)
-{
-    return std::find(available.begin(), available.end(), name) != available.end();
-}
-
 // "de_AT.UTF-8@euro" is served by a "de_AT" catalogue, else by a "de" one.
-std::string Match(std::string_view wanted, const std::vector<std::string>& available)
+std::string Match(std::string_view wanted, const std::function<bool(std::string_view)>& hasCatalogue)
 {
     wanted = wanted.substr(0, wanted.find_first_of(".@"));
-    if (!wanted.empty() && Has(available, wanted))
+    if (!wanted.empty() && hasCatalogue(wanted))
         return std::string(wanted);
     const std::string_view language = wanted.substr(0, wanted.find('_'));
-    if (!language.empty() && Has(available, language))
+    if (!language.empty() && language != wanted && hasCatalogue(language))
         return std::string(language);
     return {};
 }
@@ -27,7 +21,7 @@ std::string Match(std::string_view wanted, const std::vector<std::string>& avail
 } // namespace
 
 std::string ChooseLanguage(const std::function<const char*(const char*)>& getenv,
-                           const std::vector<std::string>& available)
+                           const std::function<bool(std::string_view)>& hasCatalogue)
 {
     std::string_view locale;
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -41,11 +35,11 @@ std::string ChooseLanguage(const std::function<const char*(const char*)>& getenv
         return {};
     const char* list = getenv("LANGUAGE");
     if (list == nullptr || *list == '\0')
-        return Match(locale, available);
+        return Match(locale, hasCatalogue);
     std::string_view rest = list;
     while (!rest.empty()) {
         const std::size_t colon = rest.find(':');
-        if (std::string chosen = Match(rest.substr(0, colon), available); !chosen.empty())
+        if (std::string chosen = Match(rest.substr(0, colon), hasCatalogue); !chosen.empty())
             return chosen;
         rest = colon == std::string_view::npos ? std::string_view() : rest.substr(colon + 1);
     }

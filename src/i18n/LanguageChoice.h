@@ -5,13 +5,14 @@
 
 #include <functional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 namespace vexadra {
 
-// getenv gives a variable's value or nullptr; available names the catalogues there are
-// ("de", "fr", maybe "pt_BR"). The answer is one of them, or empty for English.
+// getenv gives a variable's value or nullptr; hasCatalogue tells whether there is a
+// catalogue for a name ("de", "fr", maybe "pt_BR"), and is asked only about the names
+// the settings lead to. The answer is one of them, or empty for English.
 std::string ChooseLanguage(const std::function<const char*(const char*)>& getenv,
-                           const std::vector<std::string>& available);
+                           const std::function<bool(std::string_view)>& hasCatalogue);
 
 } // namespace vexadra

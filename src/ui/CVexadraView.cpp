@@ -58,8 +58,6 @@ CVexadraView::CVexadraView(wxWindow* parent, const StartupOptions& options)
     Bind(wxEVT_TIMER, &CVexadraView::OnTurnTimer, this, m_turnTimer.GetId());
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetBackgroundColour(*wxWHITE);
-    m_canvas = std::make_unique<WxCanvas>(m_bufferDC);
-    m_painter.SetCanvas(m_canvas.get());
     m_painter.SetPresenter([this] { Present(); });
     m_game.SetScreen(&m_painter);
     m_game.SetShowScores([this] { ShowScores(); });
@@ -69,36 +67,25 @@ CVexadraView::~CVexadraView()
 {
     m_turnTimer.Stop();
     m_game.SetScreen(nullptr);
-    m_bufferDC.SelectObject(wxNullBitmap);
 }
 
-bool CVexadraView::BufferFits() const
+void CVexadraView::EnsureImage()
 {
-    return m_buffer.IsOk() && m_buffer.GetLogicalSize() == BufferSize() &&
-           m_buffer.GetScaleFactor() == GetContentScaleFactor();
-}
-
-wxSize CVexadraView::BufferSize() const
-{
-    const wxSize size = GetClientSize();
-    return wxSize(std::max(size.x, 1), std::max(size.y, 1));
-}
-
-void CVexadraView::EnsureBuffer()
-{
-    if (BufferFits())
+    if (m_image.Fits(*this))
         return;
-    // At the window's scale factor, so that a HiDPI screen gets every device pixel drawn;
-    // the painter keeps working in logical units.
-    m_bufferDC.SelectObject(wxNullBitmap);
-    m_buffer.CreateWithDIPSize(BufferSize(), GetContentScaleFactor(), 24);
-    m_bufferDC.SelectObject(m_buffer);
+    m_image.Fit(*this);
+    if (m_canvas == nullptr) {
+        m_canvas = std::make_unique<WxCanvas>(m_image.DC());
+        m_painter.SetCanvas(m_canvas.get());
+    } else {
+        m_canvas->SetDC(m_image.DC());
+    }
 }
 
 bool CVexadraView::PaintGame()
 {
     const wxSize size = GetClientSize();
-    EnsureBuffer();
+    EnsureImage();
     if (m_painter.OnDraw(Size{size.x, size.y}, std::time(nullptr)) == ScreenPainter::PaintResult::TooSmall) {
         m_bAborting = true;
         CallAfter(&CVexadraView::AbortTooSmall);
@@ -136,15 +123,12 @@ void CVexadraView::OnPaint(wxPaintEvent&)
     // Mid-handler the image is ahead of the state and is only copied. The paint that a
     // handler's Present() asks for copies it too, unless the client area changed
     // meanwhile; every other paint lays out, refreshes the caption and redraws.
-    if (m_nBusy == 0 && (!m_bPresenting || !BufferFits())) {
+    if (m_nBusy == 0 && (!m_bPresenting || !m_image.Fits(*this))) {
         if (!PaintGame())
             return;
         DrawComputerMark();
     }
-    if (m_buffer.IsOk()) {
-        const wxSize shown = m_buffer.GetLogicalSize();
-        dc.Blit(0, 0, shown.x, shown.y, &m_bufferDC, 0, 0);
-    }
+    m_image.CopyTo(dc);
     if (!m_bPaintedOnce) {
         m_bPaintedOnce = true;
         CallAfter(&CVexadraView::AfterFirstPaint);

@@ -5,8 +5,6 @@
 #include <memory>
 #include <string>
 
-#include <wx/bitmap.h>
-#include <wx/dcmemory.h>
 #include <wx/timer.h>
 #include <wx/window.h>
 
@@ -15,6 +13,7 @@
 #include "game/Opponent.h"
 #include "game/VexadraGame.h"
 #include "ui/ScreenPainter.h"
+#include "ui/WindowImage.h"
 
 namespace vexadra {
 
@@ -50,10 +49,8 @@ private:
 
     // Runs a full paint of the game into the off-screen image.
     bool PaintGame();
-    // The off-screen image matches the client area and the window's scale factor.
-    bool BufferFits() const;
-    wxSize BufferSize() const;
-    void EnsureBuffer();
+    // A new off-screen image when the client area or the scale factor changed.
+    void EnsureImage();
     void AbortTooSmall();
     void ShowScores();
     void TracePaint();
@@ -71,8 +68,7 @@ private:
     wxTimer m_turnTimer;
     int m_nDialogs = 0;
 
-    wxBitmap m_buffer;
-    wxMemoryDC m_bufferDC;
+    WindowImage m_image;
     std::unique_ptr<WxCanvas> m_canvas;
 
     // While a handler runs, the image may be ahead of the state (a move is drawn step by

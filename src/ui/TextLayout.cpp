@@ -25,7 +25,21 @@ std::size_t SkipSpaces(std::string_view s, std::size_t pos)
     return pos;
 }
 
-void WrapParagraph(Canvas& canvas, std::string_view para, int width, std::vector<std::string>& lines)
+// Where a line that starts at start probably ends: the last word within the characters
+// the width takes at the width per character measured last. Only a first guess; every
+// line is still decided by measuring it.
+std::size_t GuessLastWord(const std::vector<std::size_t>& ends, std::size_t first, std::size_t start, int width,
+                          double pixelsPerChar)
+{
+    const double chars = pixelsPerChar > 0 ? width / pixelsPerChar : 0;
+    std::size_t word = first;
+    while (word + 1 < ends.size() && static_cast<double>(ends[word + 1] - start) <= chars)
+        ++word;
+    return word;
+}
+
+void WrapParagraph(Canvas& canvas, std::string_view para, int width, std::vector<std::string>& lines,
+                   double& pixelsPerChar)
 {
     std::vector<std::size_t> ends;  // where each word of the paragraph ends
     for (std::size_t pos = 0, end; (end = NextWordEnd(para, pos)) != pos; pos = end)
@@ -38,21 +52,38 @@ void WrapParagraph(Canvas& canvas, std::string_view para, int width, std::vector
     std::size_t first = 0;  // the line's first word
     while (first < ends.size()) {
         // A line only gets wider with each word it takes, so the last word that fits is
-        // found by doubling the step and then halving it: a few measurements a line
-        // instead of one a word, which the instructions page's fitting pays many times.
-        // The first word always takes the line, however wide it is: that is what keeps
-        // a long word from being cut or the loop from standing still.
+        // found by stepping out from a guess, doubling the step, and then halving it:
+        // a few measurements a line instead of one a word, which the instructions
+        // page's fitting pays many times. The first word always takes the line, however
+        // wide it is: that is what keeps a long word from being cut or the loop from
+        // standing still.
         const auto fits = [&](std::size_t word) {
-            return canvas.TextExtent(para.substr(start, ends[word] - start)).cx <= width;
+            const std::size_t length = ends[word] - start;
+            const int measured = canvas.TextExtent(para.substr(start, length)).cx;
+            pixelsPerChar = static_cast<double>(measured) / static_cast<double>(length);
+            return measured <= width;
         };
         std::size_t good = first;
         std::size_t bad = ends.size();
-        for (std::size_t step = 1; good + step < bad; step *= 2) {
-            if (!fits(good + step)) {
-                bad = good + step;
-                break;
+        const std::size_t guess = GuessLastWord(ends, first, start, width, pixelsPerChar);
+        if (guess > first && !fits(guess)) {
+            bad = guess;
+            for (std::size_t step = 1; step < bad - good; step *= 2) {
+                if (fits(bad - step)) {
+                    good = bad - step;
+                    break;
+                }
+                bad -= step;
             }
-            good += step;
+        } else {
+            good = guess;
+            for (std::size_t step = 1; good + step < bad; step *= 2) {
+                if (!fits(good + step)) {
+                    bad = good + step;
+                    break;
+                }
+                good += step;
+            }
         }
         while (bad - good > 1) {
             const std::size_t mid = good + (bad - good) / 2;
@@ -79,11 +110,12 @@ void DrawClippedLine(Canvas& canvas, std::string_view text, const Rect& rect, Co
 std::vector<std::string> WrapLines(Canvas& canvas, std::string_view text, int width)
 {
     std::vector<std::string> lines;
+    double pixelsPerChar = 0;
     std::size_t pos = 0;
     for (;;) {
         const std::size_t feed = text.find('\n', pos);
         const std::string_view para = text.substr(pos, feed == std::string_view::npos ? std::string_view::npos : feed - pos);
-        WrapParagraph(canvas, para, width, lines);
+        WrapParagraph(canvas, para, width, lines, pixelsPerChar);
         if (feed == std::string_view::npos)
             break;
         pos = feed + 1;

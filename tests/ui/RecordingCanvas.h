@@ -26,6 +26,8 @@ public:
     FontSpec selected;
     int depthShift = 0;  // >0 drops that many low bits of every channel, like a poor display
     int widthScale = 1;  // makes every character this many times wider
+    bool proportional = false;  // 'i', 'l' and spaces narrow, 'm' and 'w' wide, as in a real face
+    int measures = 0;           // text measurements so far
 
     ColorRef NearestColor(ColorRef c) const override
     {
@@ -39,7 +41,15 @@ public:
         ops.push_back({CanvasOp::Poly, {}, fill, 1, std::vector<Point>(p, p + n), {}, {}, {}});
     }
     void SelectFont(const FontSpec& f) override { selected = f; }
-    Size TextExtent(std::string_view t) override { return Size{static_cast<int>(t.size()) * CharWidth(), LineHeight()}; }
+    Size TextExtent(std::string_view t) override
+    {
+        ++measures;
+        int width = 0;
+        for (const char ch : t)
+            width += proportional ? CharWidth() * (ch == 'm' || ch == 'w' ? 3 : ch == 'i' || ch == 'l' || ch == ' ' ? 1 : 2) / 2
+                                  : CharWidth();
+        return Size{width, LineHeight()};
+    }
     int LineHeight() override { return selected.height; }
     void DrawText(std::string_view t, int x, int y, ColorRef c) override
     {

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "RecordingCanvas.h"
@@ -43,6 +45,55 @@ TEST(TextLayout, AWordWiderThanTheLineStandsAloneUncut)
     EXPECT_EQ(WrapLines(c, "a enormousword b", 20), (Lines{"a", "enormousword", "b"}));
     EXPECT_EQ(WrapLines(c, "enormousword", 0), (Lines{"enormousword"}));
     EXPECT_EQ(WrapLines(c, "x y", -5), (Lines{"x", "y"}));
+}
+
+// The line breaks of measuring every word in turn, the plainest way there is.
+Lines WordByWord(Canvas& c, const std::string& para, int width)
+{
+    Lines lines;
+    std::string line;
+    std::size_t pos = 0;
+    while (pos < para.size()) {
+        const std::size_t end = std::min(para.find(' ', pos), para.size());
+        const std::string word = para.substr(pos, end - pos);
+        pos = end + 1;
+        if (word.empty())
+            continue;
+        std::string longer = line;
+        if (!longer.empty())
+            longer += ' ';
+        longer += word;
+        if (line.empty() || c.TextExtent(longer).cx <= width) {
+            line = longer;
+        } else {
+            lines.push_back(line);
+            line = word;
+        }
+    }
+    lines.push_back(line);
+    return lines;
+}
+
+TEST(TextLayout, LinesEndWhereMeasuringEveryWordEndsThemInAFewMeasurementsALine)
+{
+    RecordingCanvas c = TenPixelCanvas();
+    c.proportional = true;
+    const std::string para =
+        "Drag a color on your own board onto a square where the other board shows the same color, "
+        "and it is taken away: eight points. A move that takes nothing costs a point. Six moves a "
+        "side make a round; then the gong, and a fresh deal. Milliwatt illusions will mislead me.";
+    int measures = 0;
+    std::size_t lines = 0;
+    for (int width = 1; width <= 700; width += 3) {
+        c.measures = 0;
+        const Lines wrapped = WrapLines(c, para, width);
+        if (width >= 150) {  // lines of several words
+            measures += c.measures;
+            lines += wrapped.size();
+        }
+        ASSERT_EQ(wrapped, WordByWord(c, para, width)) << "at width " << width;
+    }
+    EXPECT_LT(measures, 4 * static_cast<int>(lines));  // doubling out from the first word took six or seven
 }
 
 TEST(TextLayout, MeasuredHeightIsWhereTheDrawnLinesEnd)
