@@ -1,19 +1,18 @@
 #include "ui/WindowImage.h"
 
-#include <dlfcn.h>
-
 #include <algorithm>
 
 #include <wx/dcgraph.h>
 #include <wx/graphics.h>
 
+#include "ui/NativeCalls.h"
+
 namespace vexadra {
 
 namespace {
 
-// The few GDK and cairo calls wxWidgets has no word for. Both libraries are already
-// loaded with the toolkit, so they are looked up there rather than linked against a
-// second time (which would also need their development headers).
+using native::Find;
+
 extern "C" {
 using CreateSimilarSurface = void* (*)(void* gdkWindow, int content, int width, int height);
 using CreateImageSurface = void* (*)(int format, int width, int height);
@@ -26,12 +25,6 @@ using Paint = void (*)(void* cairo);
 }
 constexpr int kCairoContentColor = 0x1000;  // CAIRO_CONTENT_COLOR
 constexpr int kCairoFormatRgb24 = 1;        // CAIRO_FORMAT_RGB24
-
-template <typename Function>
-Function Find(const char* name)
-{
-    return reinterpret_cast<Function>(dlsym(RTLD_DEFAULT, name));
-}
 
 struct CairoCalls {
     CreateSimilarSurface createSimilar = Find<CreateSimilarSurface>("gdk_window_create_similar_surface");

@@ -1,6 +1,9 @@
 #include "ui/WxCanvas.h"
 
+#include <algorithm>
+
 #include <wx/brush.h>
+#include <wx/dcscreen.h>
 #include <wx/fontenum.h>
 #include <wx/gdicmn.h>
 #include <wx/graphics.h>
@@ -19,6 +22,9 @@ wxString ToWx(std::string_view text) { return wxString::FromUTF8(text.data(), te
 // Used when a face is not installed, Microsoft's above all; fontconfig maps Arial itself.
 const char* const kStandInFaces[] = {"Liberation Sans", "DejaVu Sans"};
 
+// Where a face's size search starts before any face was measured.
+constexpr int kFirstGuessPoints = 12;
+
 } // namespace
 
 WxCanvas::WxCanvas(wxDC& dc, int displayDepth) : m_dc(&dc), m_depth(displayDepth) {}
@@ -26,6 +32,8 @@ WxCanvas::WxCanvas(wxDC& dc, int displayDepth) : m_dc(&dc), m_depth(displayDepth
 void WxCanvas::SetDC(wxDC& dc)
 {
     m_dc = &dc;
+    m_measure.Reset();
+    m_cells.clear();  // another context may have another scale
     if (m_selected != nullptr)
         m_dc->SetFont(*m_selected);
 }
@@ -93,10 +101,69 @@ const wxFont& WxCanvas::FontFor(const FontSpec& wanted)
         if (cached.first == wanted)
             return cached.second;
     const wxString& face = UsableFace(wanted.face);
-    wxFont font(wxSize(0, wanted.height), wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL,
-                wanted.bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false, face);
+    wxFont font(wxFontInfo(kFirstGuessPoints).Family(wxFONTFAMILY_SWISS).FaceName(face).Bold(wanted.bold));
+    font.SetPointSize(PointSizeFor(font, wanted.height));
     m_fonts.emplace_back(wanted, font);
     return m_fonts.back().second;
+}
+
+// The largest whole point size whose character cell is at most height pixels high: what
+// the toolkit's own fonts made by pixel height come to. The toolkit searches from its
+// default size in eight or more steps, each loading the face at another size (about a
+// millisecond each). A face's cell grows in step with its size, so a guess from the last
+// face measured takes two or three steps, and a size measured once is remembered: the
+// instructions font is fitted in steps of two pixels, which often meet the same sizes.
+int WxCanvas::PointSizeFor(wxFont& font, int height)
+{
+    std::map<int, int>& cells = m_cells[{font.GetFaceName(), font.GetWeight() == wxFONTWEIGHT_BOLD}];
+    const auto fits = [&](int points) {
+        auto known = cells.find(points);
+        if (known == cells.end())
+            known = cells.emplace(points, CellHeight(font, points)).first;
+        m_cellPerPoint = static_cast<double>(known->second) / points;
+        return known->second <= height;
+    };
+    int good = 0;  // fits; 0 while none is known
+    int bad = 0;   // too high; 0 while none is known
+    const int guess = std::max(1, static_cast<int>(height / m_cellPerPoint));
+    if (fits(guess)) {
+        good = guess;
+        for (int step = 1; bad == 0; step *= 2) {
+            const int larger = good + step;
+            if (fits(larger))
+                good = larger;
+            else
+                bad = larger;
+        }
+    } else {
+        bad = guess;
+        for (int step = 1; good == 0 && bad > 1; step *= 2) {
+            const int smaller = std::max(1, bad - step);
+            if (fits(smaller))
+                good = smaller;
+            else
+                bad = smaller;
+        }
+    }
+    while (good > 0 && bad - good > 1) {
+        const int middle = good + (bad - good) / 2;
+        if (fits(middle))
+            good = middle;
+        else
+            bad = middle;
+    }
+    return std::max(good, 1);  // even a point too high: the smallest there is
+}
+
+int WxCanvas::CellHeight(wxFont& font, int points)
+{
+    font.SetPointSize(points);
+    Size g;
+    if (m_measure.Measure(*m_dc, font, "g", g))  // what the context's own GetCharHeight() measures
+        return g.cy;
+    wxScreenDC screen;
+    screen.SetFont(font);
+    return screen.GetCharHeight();
 }
 
 void WxCanvas::SelectFont(const FontSpec& font)
@@ -107,6 +174,9 @@ void WxCanvas::SelectFont(const FontSpec& font)
 
 Size WxCanvas::TextExtent(std::string_view text)
 {
+    Size extent;
+    if (m_selected != nullptr && m_measure.Measure(*m_dc, *m_selected, text, extent))
+        return extent;
     wxCoord w = 0;
     wxCoord h = 0;
     m_dc->GetTextExtent(ToWx(text), &w, &h);

@@ -3,6 +3,7 @@
 // printer's page.
 
 #include <deque>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +12,7 @@
 #include <wx/font.h>
 
 #include "ui/Canvas.h"
+#include "ui/PangoMeasure.h"
 
 namespace vexadra {
 
@@ -41,12 +43,17 @@ public:
 private:
     const wxFont& FontFor(const FontSpec& wanted);
     const wxString& UsableFace(const std::string& face);
+    int PointSizeFor(wxFont& font, int height);
+    int CellHeight(wxFont& font, int points);
 
     wxDC* m_dc;
     mutable int m_depth;
     std::deque<std::pair<FontSpec, wxFont>> m_fonts;  // a deque keeps m_selected valid as it grows
     std::vector<std::pair<std::string, wxString>> m_faces;
     const wxFont* m_selected = nullptr;
+    PangoMeasure m_measure;
+    double m_cellPerPoint = 1.5;  // pixels of character cell per point, as last measured
+    std::map<std::pair<wxString, bool>, std::map<int, int>> m_cells;  // (face, bold): points -> cell
 };
 
 } // namespace vexadra

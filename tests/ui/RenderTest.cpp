@@ -180,6 +180,27 @@ TEST(WxCanvasFonts, HeightIsTheCharacterCellAndUnknownFacesStandIn)
     EXPECT_EQ(canvas.CachedFontCount(), 9u);
     canvas.SelectFont(FontSpec{"Arial", 24, true});
     EXPECT_EQ(canvas.CachedFontCount(), 9u);
+
+    // Each font comes to the size the toolkit's own font of that pixel height has.
+    for (const bool bold : {true, false})
+        for (int h = 3; h <= 90; ++h) {
+            const FontSpec spec{bold ? "Arial" : "Microsoft Sans Serif", h, bold};
+            canvas.SelectFont(spec);
+            const wxFont reference(wxSize(0, h), wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL,
+                                   bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false,
+                                   canvas.DC().GetFont().GetFaceName());
+            EXPECT_EQ(canvas.DC().GetFont().GetPointSize(), reference.GetPointSize()) << spec.face << " " << h;
+        }
+
+    // Text is measured as the context itself measures it.
+    for (const int h : {9, 17, 36})
+        for (const char* text : {"", "W", "Press Insert to number each color", "Größe à l'écran, ﬁn", "  two  spaces "}) {
+            canvas.SelectFont(FontSpec{"Arial", h, true});
+            wxCoord w = 0;
+            wxCoord hh = 0;
+            dc.GetTextExtent(wxString::FromUTF8(text), &w, &hh);
+            EXPECT_EQ(canvas.TextExtent(text), (Size{w, hh})) << '"' << text << "\" at " << h;
+        }
 }
 
 TEST(WxCanvasColours, DepthDecidesTheShownColour)
