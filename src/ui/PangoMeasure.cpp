@@ -43,14 +43,20 @@ void PangoMeasure::Reset()
         Pango().unref(m_layout);
     m_layout = nullptr;
     m_cairo = nullptr;
-    m_font = wxFont();
+    m_fontChanged = true;
 }
 
-bool PangoMeasure::Measure(wxDC& dc, const wxFont& font, std::string_view text, Size& extent)
+void PangoMeasure::SetFont(const wxFont& font)
+{
+    m_font = font;
+    m_fontChanged = true;
+}
+
+bool PangoMeasure::Measure(wxDC& dc, std::string_view text, Size& extent)
 {
     const PangoCalls& pango = Pango();
     wxGraphicsContext* graphics = dc.GetGraphicsContext();
-    const wxNativeFontInfo* info = font.IsOk() ? font.GetNativeFontInfo() : nullptr;
+    const wxNativeFontInfo* info = m_font.IsOk() ? m_font.GetNativeFontInfo() : nullptr;
     if (!pango.Complete() || graphics == nullptr || info == nullptr || info->description == nullptr)
         return false;
     void* cairo = graphics->GetNativeContext();
@@ -65,9 +71,9 @@ bool PangoMeasure::Measure(wxDC& dc, const wxFont& font, std::string_view text, 
         m_layout = pango.createLayout(cairo);
         m_cairo = cairo;
     }
-    if (!m_font.IsSameAs(font)) {
+    if (m_fontChanged) {
         pango.setFont(m_layout, info->description);
-        m_font = font;
+        m_fontChanged = false;
     }
     pango.setText(m_layout, text.data(), static_cast<int>(text.size()));
     pango.getPixelSize(m_layout, &extent.cx, &extent.cy);

@@ -20,16 +20,20 @@ public:
     PangoMeasure(const PangoMeasure&) = delete;
     PangoMeasure& operator=(const PangoMeasure&) = delete;
 
-    // The extent of one line in font on dc; false when dc does not draw with cairo (a
-    // printer's context), and the caller asks the context itself.
-    bool Measure(wxDC& dc, const wxFont& font, std::string_view text, Size& extent);
+    // The font the next measurements are in (as it is now: later changes to font do not
+    // count).
+    void SetFont(const wxFont& font);
+    // The extent of one line on dc; false when dc does not draw with cairo (a printer's
+    // context) or no font is set, and the caller asks the context itself.
+    bool Measure(wxDC& dc, std::string_view text, Size& extent);
     // Drops the layout: the next measurement makes one for whatever context it is on.
     void Reset();
 
 private:
     void* m_cairo = nullptr;   // the cairo_t the layout was made for
     void* m_layout = nullptr;  // PangoLayout*
-    wxFont m_font;             // the font the layout has
+    wxFont m_font;
+    bool m_fontChanged = false;  // m_font is not yet the layout's
 };
 
 } // namespace vexadra

@@ -158,8 +158,9 @@ int WxCanvas::PointSizeFor(wxFont& font, int height)
 int WxCanvas::CellHeight(wxFont& font, int points)
 {
     font.SetPointSize(points);
+    m_measure.SetFont(font);
     Size g;
-    if (m_measure.Measure(*m_dc, font, "g", g))  // what the context's own GetCharHeight() measures
+    if (m_measure.Measure(*m_dc, "g", g))  // what the context's own GetCharHeight() measures
         return g.cy;
     wxScreenDC screen;
     screen.SetFont(font);
@@ -169,13 +170,14 @@ int WxCanvas::CellHeight(wxFont& font, int points)
 void WxCanvas::SelectFont(const FontSpec& font)
 {
     m_selected = &FontFor(font);
+    m_measure.SetFont(*m_selected);
     m_dc->SetFont(*m_selected);
 }
 
 Size WxCanvas::TextExtent(std::string_view text)
 {
     Size extent;
-    if (m_selected != nullptr && m_measure.Measure(*m_dc, *m_selected, text, extent))
+    if (m_measure.Measure(*m_dc, text, extent))
         return extent;
     wxCoord w = 0;
     wxCoord h = 0;
