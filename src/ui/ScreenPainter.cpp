@@ -1,6 +1,7 @@
 #include "ui/ScreenPainter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "i18n/Translate.h"
@@ -114,18 +115,39 @@ Rect ScreenPainter::InsetByCharW() const
 
 void ScreenPainter::FitInstructionsFont()
 {
-    m_nInstrFontHeight = (12 * m_geometry.m_nUnitY) / 4;
-    m_fontText = BoldArial(m_nInstrFontHeight);
-    m_canvas->SelectFont(m_fontText);
+    // The font is the largest of the starting height, two pixels less, four less, ...
+    // (down to the smallest) that fits the page.
+    const int start = (12 * m_geometry.m_nUnitY) / 4;
+    m_canvas->SelectFont(BoldArial(start));
     // The page is fitted into the inset of the starting font; the final, smaller font
     // has a smaller "W" and so a wider page, which can only take fewer lines.
     const Rect fit = InsetByCharW();
-    while (MeasureWrapped(*m_canvas, m_strInstructions, fit.Width()) > fit.Height() &&
-           m_nInstrFontHeight - 2 >= kMinInstrFontHeight) {
-        m_nInstrFontHeight -= 2;
-        m_fontText = BoldArial(m_nInstrFontHeight);
-        m_canvas->SelectFont(m_fontText);
+    const auto needs = [&](int height) {
+        m_canvas->SelectFont(BoldArial(height));
+        return MeasureWrapped(*m_canvas, m_strInstructions, fit.Width());
+    };
+    int height = start;
+    if (const int needed = needs(start); needed > fit.Height() && start - 2 >= kMinInstrFontHeight) {
+        // A larger font only ever takes more lines, each higher, so whether a height fits
+        // changes once along the heights. The page's height goes about with the square of
+        // the font's: start looking there rather than trying every height from the top,
+        // each try being a new font and a whole page to break into lines.
+        const double scale = fit.Height() > 0 ? std::sqrt(static_cast<double>(fit.Height()) / needed) : 0.0;
+        height = std::clamp(start - 2 * static_cast<int>(std::ceil((start - start * scale) / 2)),
+                            start - 2 - (start - 2 - kMinInstrFontHeight) / 2 * 2, start - 2);
+        if (needs(height) <= fit.Height()) {
+            while (height + 2 < start && needs(height + 2) <= fit.Height())
+                height += 2;
+        } else {
+            while (height - 2 >= kMinInstrFontHeight && needs(height - 2) > fit.Height())
+                height -= 2;
+            if (height - 2 >= kMinInstrFontHeight)
+                height -= 2;
+        }
     }
+    m_nInstrFontHeight = height;
+    m_fontText = BoldArial(height);
+    m_canvas->SelectFont(m_fontText);
     m_rcInstructions = InsetByCharW();
     // Broken into lines only when the page is first shown: the game screen never needs them.
     m_pageLines.clear();

@@ -101,6 +101,31 @@ TEST_F(Painter, FirstPaintLaysOutResolvesDealsAndFitsThePage)
     EXPECT_EQ(painter.Banner(), "Vexadra - " + painter.Title());
 }
 
+TEST_F(Painter, TheFittedFontIsTheFirstFromTheTopThatFits)
+{
+    canvas.proportional = true;
+    const auto firstThatFits = [this](const Rect& client) {
+        const int start = (12 * G().m_nUnitY) / 4;
+        canvas.SelectFont(FontSpec{"Arial", start, true});
+        const Size w = canvas.TextExtent("W");
+        const Rect fit{client.left + w.cx, client.top + w.cy, client.right - w.cx, client.bottom - w.cy};
+        int height = start;
+        while (MeasureWrapped(canvas, painter.InstructionsPage(), fit.Width()) > fit.Height() &&
+               height - 2 >= kMinInstrFontHeight) {
+            height -= 2;
+            canvas.SelectFont(FontSpec{"Arial", height, true});
+        }
+        return height;
+    };
+    for (const int scale : {1, 2, 5})
+        for (int w = 780; w <= 2600; w += 91)
+            for (const int h : {540, 573, 700, 905, 1200, 1600}) {
+                canvas.widthScale = scale;
+                ASSERT_EQ(painter.OnDraw(Size{w, h}, kNow), ScreenPainter::PaintResult::Drawn);
+                EXPECT_EQ(painter.InstructionsFontHeight(), firstThatFits(G().m_rcClient)) << w << "x" << h << " x" << scale;
+            }
+}
+
 TEST_F(Painter, FittingStopsAtTheSmallestFont)
 {
     canvas.widthScale = 1000;
