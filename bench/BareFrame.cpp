@@ -2,6 +2,10 @@
 // does before its first paint. A caption-only frame sized to the work area holds one
 // window that paints white; the frame closes itself once that paint is on screen, as
 // the game does with VEXADRA_QUIT_AFTER_FIRST_PAINT=1.
+//
+// With BARE_FRAME_TEXT=1 the paint also draws one line of text, to show what the first
+// text a program draws costs by itself (fontconfig's set-up and a font's first load),
+// which the white frame never pays.
 
 #include <chrono>
 #include <cstdlib>
@@ -10,6 +14,7 @@
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/display.h>
+#include <wx/font.h>
 #include <wx/frame.h>
 #include <wx/window.h>
 
@@ -30,6 +35,10 @@ private:
         wxPaintDC dc(this);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
+        if (std::getenv("BARE_FRAME_TEXT") != nullptr) {
+            dc.SetFont(wxFontInfo(24).Family(wxFONTFAMILY_SWISS).FaceName("Liberation Sans").Bold());
+            dc.DrawText("Press F1 to view the instructions.", 20, 20);
+        }
         if (!m_painted) {
             m_painted = true;
             // Notes the moment of the first paint, as the game does, for the start-up timing.

@@ -188,6 +188,8 @@ programs = {}
 for bus in (False, True):
     programs[("bare", bus)] = ([f"{build}/bench/vexadra_bare_frame"], {}, bus, True)
     programs[("game", bus)] = ([f"{build}/src/vexadra"], quit_env, bus, True)
+# The bare frame drawing one line of text: what a first text costs by itself.
+programs[("bare, one line of text", False)] = ([f"{build}/bench/vexadra_bare_frame"], {"BARE_FRAME_TEXT": "1"}, False, True)
 if peers:
     programs[("four-in-a-row", True)] = (["/usr/games/four-in-a-row"], {}, True, False)
     programs[("iagno", True)] = (["/usr/games/iagno"], {}, True, False)
@@ -237,6 +239,9 @@ def rows_by_bus(what, measure, show, peers_too):
 
 
 rows_by_bus("exec → first paint", "paint", ms, False)
+text = median(("bare, one line of text", False), "paint")
+row(f"exec → first paint of the bare frame drawing one line of text, no session bus, median of {runs}", ms(text),
+    ms(median(("bare", False), "paint")), f"{text / median(('bare', False), 'paint'):.2f}× (for comparison)")
 rows_by_bus("exec → visible window (mapped, before any paint)", "map", ms, True)
 rows_by_bus("peak RSS", "rss", mib, True)
 game, bare = median(("game", False), "wall"), median(("bare", False), "wall")
@@ -252,6 +257,8 @@ labels = {
     "BM_FullRepaint/w:1024/h:768/numbers:1": "full repaint 1024×768, numbers on",
     "BM_FullRepaint/w:1920/h:1080/numbers:0": "full repaint 1920×1080",
     "BM_FullRepaint/w:1920/h:1080/numbers:1": "full repaint 1920×1080, numbers on",
+    "BM_Relayout/from_w:1280/from_h:720": "re-layout after a resize to 1920×1080 (fonts, fitting, new image, full repaint), from 1280×720",
+    "BM_Relayout/from_w:1024/from_h:768": "re-layout after a resize to 1920×1080, from 1024×768",
     "BM_InstructionsPage/w:1024/h:768": "instructions page 1024×768",
     "BM_InstructionsPage/w:1920/h:1080": "instructions page 1920×1080",
     "BM_ReleaseHandling/numbers:0": "press + release to the move drawn, 1920×1080",
