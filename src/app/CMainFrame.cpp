@@ -5,6 +5,9 @@
 #include <wx/bmpbndl.h>
 #include <wx/display.h>
 #include <wx/iconbndl.h>
+#include <wx/image.h>
+#include <wx/imagpng.h>
+#include <wx/log.h>
 #include <wx/menu.h>
 
 #include "app/AppTexts.h"
@@ -34,10 +37,19 @@ wxEND_EVENT_TABLE()
 namespace {
 wxIconBundle AppIcons()
 {
-    const wxBitmapBundle bundle = wxBitmapBundle::FromSVG(AppIconSvg(), wxSize(32, 32));
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr)
+        wxImage::AddHandler(new wxPNGHandler);
+    // A picture that does not decode is drawn from the SVG instead, not reported.
+    const wxLogNull quiet;
     wxIconBundle icons;
-    for (const int side : {16, 32, 48, 64, 128})
-        icons.AddIcon(bundle.GetIcon(wxSize(side, side)));
+    for (const IconImage& image : AppIconImages()) {
+        wxBitmap bitmap = wxBitmap::NewFromPNGData(image.png, image.size);
+        if (!bitmap.IsOk())  // never expected; the drawing itself still serves
+            bitmap = wxBitmapBundle::FromSVG(AppIconSvg(), wxSize(32, 32)).GetBitmap(wxSize(image.side, image.side));
+        wxIcon icon;
+        icon.CopyFromBitmap(bitmap);
+        icons.AddIcon(icon);
+    }
     return icons;
 }
 } // namespace

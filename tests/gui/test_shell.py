@@ -8,7 +8,7 @@ import subprocess
 import tempfile
 import time
 
-from harness import (PROGRAM, Game, GuiTestCase, XServer, audio_segments, board_colours, classify, Layout, ocr,
+from harness import (PROGRAM, Game, GuiTestCase, XServer, audio_segments, board_colours, classify, Layout, ocr, run,
                      switch_screen_mode)
 
 CAPTION = re.compile(r"^Vexadra - .+ -- (\d\d)/(\d\d)/(\d\d) (\d\d):(\d\d):(\d\d) -- Version D604$")
@@ -27,6 +27,12 @@ class ShellTest(GuiTestCase):
         self.assertEqual(y + h, self.SCREEN[1], "the game area reaches the bottom of the screen")
 
         self.assertRegex(g.title(), CAPTION)
+
+        # The icons come just after the first paint, at every size a window manager asks for.
+        def icon_sizes():
+            out = run(["xprop", "-id", g.window, "_NET_WM_ICON"], env=g.env, check=False).stdout
+            return [int(w) for w, h in re.findall(r"Icon \((\d+) x (\d+)\)", out) if w == h]
+        g.wait_for(lambda: icon_sizes() == [16, 32, 48, 64, 128], "the window's icons")
 
         # With no window manager to do it, the game itself follows the screen to a new size.
         switch_screen_mode(self.x, 800, 600)
