@@ -116,42 +116,31 @@ const wxFont& WxCanvas::FontFor(const FontSpec& wanted)
 int WxCanvas::PointSizeFor(wxFont& font, int height)
 {
     std::map<int, int>& cells = m_cells[{font.GetFaceName(), font.GetWeight() == wxFONTWEIGHT_BOLD}];
-    const auto fits = [&](int points) {
+    int good = 0;  // fits; 0 while none is known
+    int bad = 0;   // too high; 0 while none is known
+    const auto measure = [&](int points) {
         auto known = cells.find(points);
         if (known == cells.end())
             known = cells.emplace(points, CellHeight(font, points)).first;
-        m_cellPerPoint = static_cast<double>(known->second) / points;
-        return known->second <= height;
+        const int cell = known->second;
+        m_cellPerPoint = static_cast<double>(cell) / points;
+        if (cell > height) {
+            bad = points;
+        } else {
+            good = points;
+            // The ascent alone grows by more than a pixel a point, so a cell of exactly
+            // the height makes the next size too high without loading it.
+            if (cell == height)
+                bad = points + 1;
+        }
     };
-    int good = 0;  // fits; 0 while none is known
-    int bad = 0;   // too high; 0 while none is known
-    const int guess = std::max(1, static_cast<int>(height / m_cellPerPoint));
-    if (fits(guess)) {
-        good = guess;
-        for (int step = 1; bad == 0; step *= 2) {
-            const int larger = good + step;
-            if (fits(larger))
-                good = larger;
-            else
-                bad = larger;
-        }
-    } else {
-        bad = guess;
-        for (int step = 1; good == 0 && bad > 1; step *= 2) {
-            const int smaller = std::max(1, bad - step);
-            if (fits(smaller))
-                good = smaller;
-            else
-                bad = smaller;
-        }
-    }
-    while (good > 0 && bad - good > 1) {
-        const int middle = good + (bad - good) / 2;
-        if (fits(middle))
-            good = middle;
-        else
-            bad = middle;
-    }
+    measure(std::max(1, static_cast<int>(height / m_cellPerPoint)));
+    for (int step = 1; bad == 0; step *= 2)
+        measure(good + step);
+    for (int step = 1; good == 0 && bad > 1; step *= 2)
+        measure(std::max(1, bad - step));
+    while (good > 0 && bad - good > 1)
+        measure(good + (bad - good) / 2);
     return std::max(good, 1);  // even a point too high: the smallest there is
 }
 
