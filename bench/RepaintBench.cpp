@@ -70,7 +70,7 @@ void BM_FirstPaint(benchmark::State& state)
         ScoreHistory history;
         SeededRandom random(5);
         VexadraGame game(history, random);
-        ScreenPainter painter(game);
+        ScreenPainter painter(game, "D604");
         auto real = std::make_unique<WxCanvas>(dc);
         CountingCanvas canvas(*real);
         painter.SetCanvas(&canvas);

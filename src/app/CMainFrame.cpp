@@ -16,6 +16,7 @@
 #include "app/Commands.h"
 #include "app/ScreenChangeWatch.h"
 #include "app/StartupOptions.h"
+#include "app/Version.h"
 #include "i18n/Translate.h"
 #include "res/AppIcon.h"
 #include "sound/Cues.h"
@@ -63,7 +64,14 @@ CMainFrame::CMainFrame(const StartupOptions& options)
 {
     BuildMenu();
     BuildAccelerators();
-    m_view = new CVexadraView(this, options);
+    ViewOptions view;
+    view.seed = options.seed;
+    view.tracePath = options.tracePath;
+    view.quitAfterFirstPaint = options.quitAfterFirstPaint;
+    view.appName = kAppName;
+    view.version = g_strVersion;
+    view.tooSmallMessage = kTooSmallMessage;
+    m_view = new CVexadraView(this, view);
     m_view->SetOpponent(theApp->OpponentAtStart());
 }
 

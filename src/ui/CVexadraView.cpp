@@ -11,8 +11,6 @@
 #include <wx/msgdlg.h>
 #include <wx/toplevel.h>
 
-#include "app/AppTexts.h"
-#include "app/StartupOptions.h"
 #include "game/Keys.h"
 #include "scores/CScoresDlg.h"
 #include "ui/SquareFrame.h"
@@ -45,13 +43,15 @@ wxBEGIN_EVENT_TABLE(CVexadraView, wxWindow)
     EVT_KEY_DOWN(CVexadraView::OnKeyDown)
 wxEND_EVENT_TABLE()
 
-CVexadraView::CVexadraView(wxWindow* parent, const StartupOptions& options)
+CVexadraView::CVexadraView(wxWindow* parent, const ViewOptions& options)
     : wxWindow(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS),
       m_tracePath(options.tracePath),
+      m_appName(options.appName),
+      m_tooSmallMessage(options.tooSmallMessage),
       m_bQuitAfterFirstPaint(options.quitAfterFirstPaint),
       m_random(options.seed),
       m_game(theScoresDlg, m_random),
-      m_painter(m_game),
+      m_painter(m_game, options.version),
       m_turn(m_game, options.seed),
       m_turnTimer(this)
 {
@@ -92,7 +92,7 @@ bool CVexadraView::PaintGame()
         return false;
     }
     if (wxTopLevelWindow* frame = wxDynamicCast(wxGetTopLevelParent(this), wxTopLevelWindow))
-        frame->SetTitle(wxString::FromUTF8(std::string(kAppName) + " - " + m_painter.Title()));
+        frame->SetTitle(wxString::FromUTF8(m_appName + " - " + m_painter.Title()));
     TracePaint();
     return true;
 }
@@ -159,7 +159,7 @@ void CVexadraView::Present()
 
 void CVexadraView::AbortTooSmall()
 {
-    wxMessageBox(wxGetTranslation(kTooSmallMessage), wxString::FromUTF8(kAppName), wxOK, this);
+    wxMessageBox(wxGetTranslation(wxString::FromUTF8(m_tooSmallMessage)), wxString::FromUTF8(m_appName), wxOK, this);
     if (wxWindow* frame = wxGetTopLevelParent(this))
         frame->Destroy();
 }

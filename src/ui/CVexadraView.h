@@ -13,16 +13,16 @@
 #include "game/Opponent.h"
 #include "game/VexadraGame.h"
 #include "ui/ScreenPainter.h"
+#include "ui/ViewOptions.h"
 #include "ui/WindowImage.h"
 
 namespace vexadra {
 
 class WxCanvas;
-struct StartupOptions;
 
 class CVexadraView final : public wxWindow {
 public:
-    CVexadraView(wxWindow* parent, const StartupOptions& options);
+    CVexadraView(wxWindow* parent, const ViewOptions& options);
     ~CVexadraView() override;
 
     VexadraGame& Game() { return m_game; }
@@ -59,6 +59,8 @@ private:
     void AfterFirstPaint();
 
     std::string m_tracePath;
+    std::string m_appName;
+    std::string m_tooSmallMessage;
     bool m_bQuitAfterFirstPaint = false;
     bool m_bPaintedOnce = false;
     SeededRandom m_random;

@@ -30,8 +30,9 @@ FontSpec NumberFace(int height) { return FontSpec{"Microsoft Sans Serif", height
 
 } // namespace
 
-ScreenPainter::ScreenPainter(VexadraGame& game)
-    : m_game(game), m_strText(BuildInstructionTexts()), m_strInstructions(ComposeInstructionsPage(m_strText[0]))
+ScreenPainter::ScreenPainter(VexadraGame& game, std::string version)
+    : m_game(game), m_strText(BuildInstructionTexts()), m_strInstructions(ComposeInstructionsPage(m_strText[0])),
+      m_strVersion(std::move(version))
 {
 }
 
@@ -50,7 +51,7 @@ ScreenPainter::PaintResult ScreenPainter::OnDraw(Size client, std::time_t now)
     const Canvas& canvas = *m_canvas;
     ResolveBlackReference(s, [&canvas](ColorRef c) { return canvas.NearestColor(c); });
 
-    TitleTexts titles = BuildTitleTexts(now);
+    TitleTexts titles = BuildTitleTexts(now, m_strVersion);
     m_strDateTime = std::move(titles.m_strDateTime);
     m_strTitle = std::move(titles.m_strTitle);
     m_strBanner = std::move(titles.m_strBanner);

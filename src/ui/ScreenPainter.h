@@ -22,7 +22,8 @@ constexpr int kMinInstrFontHeight = 6;
 
 class ScreenPainter final : public GameScreen {
 public:
-    explicit ScreenPainter(VexadraGame& game);
+    // version: the label the title carries after "Version".
+    ScreenPainter(VexadraGame& game, std::string version);
 
     // Where everything is drawn: the window's off-screen image. Must be set before a
     // paint. Another canvas may measure text differently, so the layout is made again.
@@ -92,6 +93,7 @@ private:
     bool m_bPageWrapped = false;
     // The help lines without and with the End line, broken once per layout: a move redraws them.
     std::vector<std::string> m_helpLines[2];
+    std::string m_strVersion;
     std::string m_strTitle;
     std::string m_strBanner;
     std::string m_strDateTime;

@@ -1,6 +1,5 @@
 #include "ui/Texts.h"
 
-#include "app/Version.h"
 #include "i18n/Translate.h"
 
 namespace vexadra {
@@ -71,7 +70,7 @@ const char* const kMakerNotice = N_("Made by Larchfield Pocket Games, 2008 -- ")
 
 std::string FormatNumber(int value) { return std::to_string(value); }
 
-TitleTexts BuildTitleTexts(std::time_t now)
+TitleTexts BuildTitleTexts(std::time_t now, const std::string& version)
 {
     TitleTexts t;
     std::tm local{};
@@ -80,8 +79,7 @@ TitleTexts BuildTitleTexts(std::time_t now)
     // Spelt out rather than "%c", whose form follows the locale.
     const std::size_t length = std::strftime(buffer, sizeof buffer, "%m/%d/%y %H:%M:%S", &local);
     t.m_strDateTime.assign(buffer, length);
-    const std::string version = " -- " + Tr(N_("Version")) + " " + g_strVersion;
-    t.m_strTitle = Tr(kMakerNotice) + t.m_strDateTime + version;
+    t.m_strTitle = Tr(kMakerNotice) + t.m_strDateTime + " -- " + Tr(N_("Version")) + " " + version;
     t.m_strBanner = "Vexadra - " + t.m_strTitle;
     return t;
 }

@@ -33,6 +33,6 @@ struct TitleTexts {
     std::string m_strTitle;     // notice, date and time, " -- Version " and the label
     std::string m_strBanner;    // "Vexadra - " and the title: the printout's heading
 };
-TitleTexts BuildTitleTexts(std::time_t now);
+TitleTexts BuildTitleTexts(std::time_t now, const std::string& version);
 
 } // namespace vexadra

@@ -700,7 +700,7 @@ int Run(const RunOptions& options, std::uint64_t seed)
     // The game draws through the shadow, which passes every call on to the painter.
     ShadowScreen screen(game.State());
     SoakCanvas canvas(game.State());
-    ScreenPainter painter(game);
+    ScreenPainter painter(game, "D604");
     painter.SetCanvas(&canvas);
     screen.SetNext(&painter);
     game.SetScreen(&screen);

@@ -19,7 +19,7 @@ class OffscreenGame {
 public:
     // depth 0 takes the display's colour depth.
     OffscreenGame(Size size, std::uint32_t seed, int displayDepth = 24)
-        : m_size(size), m_random(seed), m_game(m_history, m_random), m_painter(m_game),
+        : m_size(size), m_random(seed), m_game(m_history, m_random), m_painter(m_game, "D604"),
           m_bitmap(size.cx, size.cy, 24), m_dc(m_bitmap), m_canvas(m_dc, displayDepth)
     {
         m_painter.SetCanvas(&m_canvas);

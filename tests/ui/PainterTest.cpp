@@ -21,7 +21,7 @@ constexpr std::time_t kNow = 1224684235;
 
 class Painter : public ::testing::Test {
 protected:
-    Painter() : random(7), game(history, random), painter(game)
+    Painter() : random(7), game(history, random), painter(game, "D604")
     {
         painter.SetCanvas(&canvas);
         game.SetScreen(&painter);

@@ -85,7 +85,7 @@ protected:
 
 TEST_F(TitleTexts, NoticeDateTimeAndVersionInThatOrder)
 {
-    const auto t = BuildTitleTexts(1224684235);  // 22 October 2008, 14:03:55 UTC
+    const auto t = BuildTitleTexts(1224684235, "D604");  // 22 October 2008, 14:03:55 UTC
     const std::string notice = kMakerNotice;
     ASSERT_GE(notice.size(), 4u);
     EXPECT_EQ(notice.substr(notice.size() - 4), " -- ");
@@ -96,7 +96,7 @@ TEST_F(TitleTexts, NoticeDateTimeAndVersionInThatOrder)
 
 TEST_F(TitleTexts, DateAndTimeKeepTheirLeadingZeros)
 {
-    EXPECT_EQ(BuildTitleTexts(1230865445).m_strDateTime, "01/02/09 03:04:05");
+    EXPECT_EQ(BuildTitleTexts(1230865445, "D604").m_strDateTime, "01/02/09 03:04:05");
 }
 
 // Each text goes to the catalogue whole, and what comes back is put where the English was.
@@ -105,7 +105,7 @@ TEST_F(TitleTexts, EveryPieceIsLookedUpAsAWholeSentence)
     SetTranslator([](const char* english) { return "<" + std::string(english) + ">"; });
     const std::string text = BuildInstructionTexts()[0];
     const std::string page = ComposeInstructionsPage("BODY");
-    const auto t = BuildTitleTexts(1224684235);
+    const auto t = BuildTitleTexts(1224684235, "D604");
     SetTranslator(nullptr);
 
     EXPECT_EQ(text.rfind("<The game displays", 0), 0u);
