@@ -64,10 +64,7 @@ CMainFrame::CMainFrame(const StartupOptions& options)
 {
     BuildMenu();
     BuildAccelerators();
-    ViewOptions view;
-    view.seed = options.seed;
-    view.tracePath = options.tracePath;
-    view.quitAfterFirstPaint = options.quitAfterFirstPaint;
+    ViewOptions view = options.view;
     view.appName = kAppName;
     view.version = g_strVersion;
     view.tooSmallMessage = kTooSmallMessage;

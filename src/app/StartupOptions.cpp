@@ -19,14 +19,14 @@ std::optional<std::uint32_t> ParseSeed(std::string_view text)
 StartupOptions ReadStartupOptions()
 {
     StartupOptions options;
-    options.seed = static_cast<std::uint32_t>(std::time(nullptr));
+    options.view.seed = static_cast<std::uint32_t>(std::time(nullptr));
     if (const char* text = std::getenv("VEXADRA_SEED"))
         if (const auto seed = ParseSeed(text))
-            options.seed = *seed;
+            options.view.seed = *seed;
     if (const char* path = std::getenv("VEXADRA_TRACE"))
-        options.tracePath = path;
+        options.view.tracePath = path;
     if (const char* quit = std::getenv("VEXADRA_QUIT_AFTER_FIRST_PAINT"))
-        options.quitAfterFirstPaint = std::string_view(quit) == "1";
+        options.view.quitAfterFirstPaint = std::string_view(quit) == "1";
     return options;
 }
 

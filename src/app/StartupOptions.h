@@ -8,13 +8,12 @@
 #include <string_view>
 
 #include "game/Opponent.h"
+#include "ui/ViewOptions.h"
 
 namespace vexadra {
 
 struct StartupOptions {
-    std::uint32_t seed = 0;  // the deal's generator seed
-    std::string tracePath;   // where each full paint notes the client area (testing aid)
-    bool quitAfterFirstPaint = false;  // for timing the start-up
+    ViewOptions view;  // the seed, the trace and the timing exit; the shell adds its own texts
     std::optional<Opponent> opponent;  // --opponent; none: the remembered choice
 };
 
