@@ -184,12 +184,12 @@ TEST(WxCanvasFonts, HeightIsTheCharacterCellAndUnknownFacesStandIn)
     // Each font comes to the size the toolkit's own font of that pixel height has.
     for (const bool bold : {true, false})
         for (int h = 3; h <= 90; ++h) {
-            const FontSpec spec{bold ? "Arial" : "Microsoft Sans Serif", h, bold};
-            canvas.SelectFont(spec);
+            const FontSpec wanted{bold ? "Arial" : "Microsoft Sans Serif", h, bold};
+            canvas.SelectFont(wanted);
             const wxFont reference(wxSize(0, h), wxFONTFAMILY_SWISS, wxFONTSTYLE_NORMAL,
                                    bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL, false,
                                    canvas.DC().GetFont().GetFaceName());
-            EXPECT_EQ(canvas.DC().GetFont().GetPointSize(), reference.GetPointSize()) << spec.face << " " << h;
+            EXPECT_EQ(canvas.DC().GetFont().GetPointSize(), reference.GetPointSize()) << wanted.face << " " << h;
         }
 
     // Text is measured as the context itself measures it.
