@@ -15,6 +15,7 @@
 #include "app/CVexadraApp.h"
 #include "app/Commands.h"
 #include "app/ScreenChangeWatch.h"
+#include "app/SettingsStore.h"
 #include "app/StartupOptions.h"
 #include "app/Version.h"
 #include "i18n/Translate.h"
@@ -68,6 +69,7 @@ CMainFrame::CMainFrame(const StartupOptions& options)
     view.appName = kAppName;
     view.version = g_strVersion;
     view.tooSmallMessage = kTooSmallMessage;
+    view.layoutMemoPath = LayoutMemoFilePath().utf8_string();
     m_view = new CVexadraView(this, view);
     m_view->SetOpponent(theApp->OpponentAtStart());
 }

@@ -9,6 +9,7 @@
 #include "sound/Cues.h"
 #include "sound/DeferredCueBackend.h"
 #include "sound/SdlCueBackend.h"
+#include "ui/NativeCalls.h"
 
 #include <wx/evtloop.h>
 
@@ -49,10 +50,20 @@ bool CVexadraApp::OnInit()
     SetSoundOn(m_remembered.sound);
     SetSilentHold(HoldSilently);
     InstallCues();
+    StartFontSetUp();
     auto* frame = new CMainFrame(m_options);
     SetTopWindow(frame);
     frame->ShowFullScreenSized();
     return true;
+}
+
+void CVexadraApp::StartFontSetUp()
+{
+    // Pango sets fontconfig up on a thread of its own once its font map exists. Made here,
+    // that runs while the toolkit builds the window; made by the menu bar's first
+    // measurement, as it would be, the window waits for it.
+    if (const auto fontMap = native::Find<void* (*)()>("pango_cairo_font_map_get_default"))
+        fontMap();
 }
 
 void CVexadraApp::InstallCues()

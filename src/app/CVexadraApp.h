@@ -30,6 +30,7 @@ public:
 
 private:
     void InstallCues();
+    void StartFontSetUp();
 
     StartupOptions m_options;
     SettingsStore m_store;

@@ -30,6 +30,13 @@ wxString SettingsFilePath()
         .GetFullPath();
 }
 
+wxString LayoutMemoFilePath()
+{
+    wxStandardPaths& paths = wxStandardPaths::Get();
+    paths.SetFileLayout(wxStandardPaths::FileLayout_XDG);
+    return paths.GetUserDir(wxStandardPaths::Dir_Cache) + "/vexadra/layout";
+}
+
 SettingsStore::SettingsStore(wxString path) : m_path(std::move(path)) {}
 
 namespace {

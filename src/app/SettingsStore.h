@@ -12,6 +12,9 @@ namespace vexadra {
 
 // The file the settings are kept in, in the XDG layout.
 wxString SettingsFilePath();
+// The cache of what the first paint measured ($XDG_CACHE_HOME/vexadra/layout): only
+// ever a shortcut, so losing it costs nothing but time.
+wxString LayoutMemoFilePath();
 
 class SettingsStore {
 public:

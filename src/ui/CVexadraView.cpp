@@ -13,6 +13,7 @@
 
 #include "game/Keys.h"
 #include "scores/CScoresDlg.h"
+#include "ui/MeasuringSignature.h"
 #include "ui/SquareFrame.h"
 #include "ui/WxCanvas.h"
 
@@ -49,6 +50,9 @@ CVexadraView::CVexadraView(wxWindow* parent, const ViewOptions& options)
       m_appName(options.appName),
       m_tooSmallMessage(options.tooSmallMessage),
       m_bQuitAfterFirstPaint(options.quitAfterFirstPaint),
+      m_version(options.version),
+      m_memoPath(options.layoutMemoPath),
+      m_memo(ReadLayoutMemo(m_memoPath)),
       m_random(options.seed),
       m_game(theScoresDlg, m_random),
       m_painter(m_game, options.version),
@@ -74,12 +78,35 @@ void CVexadraView::EnsureImage()
     if (m_image.Fits(*this))
         return;
     m_image.Fit(*this);
+    // Before anything is laid out on the new context.
+    LayoutMemo* memo = UseLayoutMemo(m_image.DC());
+    m_painter.SetLayoutMemo(memo);
     if (m_canvas == nullptr) {
         m_canvas = std::make_unique<WxCanvas>(m_image.DC());
+        m_canvas->SetLayoutMemo(memo);
         m_painter.SetCanvas(m_canvas.get());
     } else {
+        m_canvas->SetLayoutMemo(memo);
         m_canvas->SetDC(m_image.DC());
     }
+}
+
+LayoutMemo* CVexadraView::UseLayoutMemo(wxDC& dc)
+{
+    // What was measured under another signature (other fonts, settings or scale, another
+    // version of the program) is forgotten; a context without one keeps nothing.
+    const std::string signature = m_memoPath.empty() ? std::string() : MeasuringSignature(dc);
+    if (signature.empty())
+        return nullptr;
+    m_memo.UseSignature(m_version + ' ' + signature);
+    return &m_memo;
+}
+
+void CVexadraView::SaveLayoutMemo()
+{
+    m_bMemoSavePending = false;
+    WriteLayoutMemo(m_memoPath, m_memo);
+    m_memo.Saved();  // written or not, it is not tried again until something new is learned
 }
 
 bool CVexadraView::PaintGame()
@@ -129,6 +156,10 @@ void CVexadraView::OnPaint(wxPaintEvent&)
         DrawComputerMark();
     }
     m_image.CopyTo(dc);
+    if (m_memo.Changed() && !m_bMemoSavePending) {
+        m_bMemoSavePending = true;
+        CallAfter(&CVexadraView::SaveLayoutMemo);
+    }
     if (!m_bPaintedOnce) {
         m_bPaintedOnce = true;
         CallAfter(&CVexadraView::AfterFirstPaint);

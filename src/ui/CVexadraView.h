@@ -12,6 +12,7 @@
 #include "game/Deal.h"
 #include "game/Opponent.h"
 #include "game/VexadraGame.h"
+#include "ui/LayoutMemo.h"
 #include "ui/ScreenPainter.h"
 #include "ui/ViewOptions.h"
 #include "ui/WindowImage.h"
@@ -57,11 +58,18 @@ private:
     // One line of the testing trace, stamped with the moment: WHAT at=<ns>AFTER.
     void AppendTrace(const std::string& what, const std::string& after = {}) const;
     void AfterFirstPaint();
+    // The memo for text measured on dc, its signature checked; null when dc has none.
+    LayoutMemo* UseLayoutMemo(wxDC& dc);
+    void SaveLayoutMemo();
 
     std::string m_tracePath;
     std::string m_appName;
     std::string m_tooSmallMessage;
     bool m_bQuitAfterFirstPaint = false;
+    std::string m_version;
+    std::string m_memoPath;
+    LayoutMemo m_memo;
+    bool m_bMemoSavePending = false;
     bool m_bPaintedOnce = false;
     SeededRandom m_random;
     VexadraGame m_game;

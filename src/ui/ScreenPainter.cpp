@@ -32,7 +32,7 @@ FontSpec NumberFace(int height) { return FontSpec{"Microsoft Sans Serif", height
 
 ScreenPainter::ScreenPainter(VexadraGame& game, std::string version)
     : m_game(game), m_strText(BuildInstructionTexts()), m_strInstructions(ComposeInstructionsPage(m_strText[0])),
-      m_strVersion(std::move(version))
+      m_pageKey(TextKey(m_strInstructions)), m_strVersion(std::move(version))
 {
 }
 
@@ -116,6 +116,38 @@ Rect ScreenPainter::InsetByCharW() const
 
 void ScreenPainter::FitInstructionsFont()
 {
+    const Size client{m_geometry.m_rcClient.Width(), m_geometry.m_rcClient.Height()};
+    int height = RememberedInstructionsFont(client);
+    if (height == 0) {
+        height = SearchInstructionsFont();
+        if (m_memo != nullptr) {
+            m_canvas->SelectFont(BoldArial(height));
+            m_memo->RememberFit(client, m_pageKey, RememberedFit{height, m_canvas->TextExtent(m_strInstructions)});
+        }
+    }
+    m_nInstrFontHeight = height;
+    m_fontText = BoldArial(height);
+    m_canvas->SelectFont(m_fontText);
+    m_rcInstructions = InsetByCharW();
+    // Broken into lines only when the page is first shown: the game screen never needs them.
+    m_pageLines.clear();
+    m_bPageWrapped = false;
+}
+
+int ScreenPainter::RememberedInstructionsFont(Size client)
+{
+    const RememberedFit* known = m_memo != nullptr ? m_memo->FindFit(client, m_pageKey) : nullptr;
+    const int start = (12 * m_geometry.m_nUnitY) / 4;
+    if (known == nullptr || known->fontHeight > start || (start - known->fontHeight) % 2 != 0 ||
+        known->fontHeight < std::min(start, kMinInstrFontHeight))
+        return 0;
+    // The page measured whole in the font shows whether the font still measures as it did.
+    m_canvas->SelectFont(BoldArial(known->fontHeight));
+    return m_canvas->TextExtent(m_strInstructions) == known->pageExtent ? known->fontHeight : 0;
+}
+
+int ScreenPainter::SearchInstructionsFont()
+{
     // The font is the largest of the starting height, two pixels less, four less, ...
     // (down to the smallest) that fits the page.
     const int start = (12 * m_geometry.m_nUnitY) / 4;
@@ -146,13 +178,7 @@ void ScreenPainter::FitInstructionsFont()
                 height -= 2;
         }
     }
-    m_nInstrFontHeight = height;
-    m_fontText = BoldArial(height);
-    m_canvas->SelectFont(m_fontText);
-    m_rcInstructions = InsetByCharW();
-    // Broken into lines only when the page is first shown: the game screen never needs them.
-    m_pageLines.clear();
-    m_bPageWrapped = false;
+    return height;
 }
 
 void ScreenPainter::WrapHelpLines()

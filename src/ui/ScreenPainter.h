@@ -4,6 +4,7 @@
 // any game state.
 
 #include <array>
+#include <cstdint>
 #include <ctime>
 #include <functional>
 #include <string>
@@ -13,6 +14,7 @@
 #include "game/VexadraGame.h"
 #include "ui/Canvas.h"
 #include "ui/Geometry.h"
+#include "ui/LayoutMemo.h"
 #include "ui/Texts.h"
 
 namespace vexadra {
@@ -30,6 +32,9 @@ public:
     void SetCanvas(Canvas* canvas);
     // What Present() calls: brings the off-screen image onto the screen now.
     void SetPresenter(std::function<void()> present);
+    // Where the fitted instructions font is remembered for each client area and looked
+    // up before searching; none when null.
+    void SetLayoutMemo(LayoutMemo* memo) { m_memo = memo; }
 
     enum class PaintResult { Drawn, TooSmall };
     // A full paint into the canvas (a canvas must be set). Only a first paint finds the client area too small;
@@ -66,6 +71,10 @@ private:
     bool CanDraw() const { return m_canvas != nullptr && m_bLaidOut; }
     void LayOut(Size client);
     void FitInstructionsFont();
+    // The font an earlier layout fitted to this client area, when it still measures the
+    // page as it did then; 0 otherwise.
+    int RememberedInstructionsFont(Size client);
+    int SearchInstructionsFont();
     void WrapHelpLines();
     Rect InsetByCharW() const;
     void DrawValueBox(const Rect& box, const std::string& value, ColorRef color);
@@ -87,6 +96,8 @@ private:
 
     std::array<std::string, kTextSlots> m_strText;
     std::string m_strInstructions;
+    std::uint64_t m_pageKey;  // the page's key in the memo
+    LayoutMemo* m_memo = nullptr;
     // The page broken into lines for m_rcInstructions in m_fontText, once per layout:
     // breaking the page is by far the dearest part of drawing it.
     std::vector<std::string> m_pageLines;

@@ -13,6 +13,7 @@ struct ViewOptions {
     std::string appName;               // the caption's first part and the message boxes' title
     std::string version;               // the version label the caption and the printout carry
     std::string tooSmallMessage;       // English; shown, translated, when the screen is too small
+    std::string layoutMemoPath;        // where font sizes and fits are remembered between runs; none when empty
 };
 
 } // namespace vexadra

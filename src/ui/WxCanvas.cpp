@@ -115,14 +115,23 @@ const wxFont& WxCanvas::FontFor(const FontSpec& wanted)
 // instructions font is fitted in steps of two pixels, which often meet the same sizes.
 int WxCanvas::PointSizeFor(wxFont& font, int height)
 {
-    std::map<int, int>& cells = m_cells[{font.GetFaceName(), font.GetWeight() == wxFONTWEIGHT_BOLD}];
-    int good = 0;  // fits; 0 while none is known
-    int bad = 0;   // too high; 0 while none is known
-    const auto measure = [&](int points) {
+    const bool bold = font.GetWeight() == wxFONTWEIGHT_BOLD;
+    std::map<int, int>& cells = m_cells[{font.GetFaceName(), bold}];
+    const auto cellAt = [&](int points) {
         auto known = cells.find(points);
         if (known == cells.end())
             known = cells.emplace(points, CellHeight(font, points)).first;
-        const int cell = known->second;
+        return known->second;
+    };
+    const std::string face = font.GetFaceName().utf8_string();
+    // A size remembered from an earlier run is taken when its cell still measures the same.
+    if (const RememberedPointSize* known = m_memo ? m_memo->FindPointSize(face, bold, height) : nullptr)
+        if (known->points > 0 && known->cell <= height && cellAt(known->points) == known->cell)
+            return known->points;
+    int good = 0;  // fits; 0 while none is known
+    int bad = 0;   // too high; 0 while none is known
+    const auto measure = [&](int points) {
+        const int cell = cellAt(points);
         m_cellPerPoint = static_cast<double>(cell) / points;
         if (cell > height) {
             bad = points;
@@ -141,7 +150,11 @@ int WxCanvas::PointSizeFor(wxFont& font, int height)
         measure(std::max(1, bad - step));
     while (good > 0 && bad - good > 1)
         measure(good + (bad - good) / 2);
-    return std::max(good, 1);  // even a point too high: the smallest there is
+    if (good == 0)
+        return 1;  // even a point too high: the smallest there is
+    if (m_memo != nullptr)
+        m_memo->RememberPointSize(face, bold, height, RememberedPointSize{good, cells[good]});
+    return good;
 }
 
 int WxCanvas::CellHeight(wxFont& font, int points)

@@ -12,6 +12,7 @@
 #include <wx/font.h>
 
 #include "ui/Canvas.h"
+#include "ui/LayoutMemo.h"
 #include "ui/PangoMeasure.h"
 
 namespace vexadra {
@@ -28,6 +29,8 @@ public:
     void SetDisplayDepth(int depth) { m_depth = depth; }
     // How many fonts have been made so far: each FontSpec is made once.
     std::size_t CachedFontCount() const { return m_fonts.size(); }
+    // Where the point sizes found are remembered and looked up first; none when null.
+    void SetLayoutMemo(LayoutMemo* memo) { m_memo = memo; }
 
     ColorRef NearestColor(ColorRef wanted) const override;
     void FillRect(const Rect& rect, ColorRef color) override;
@@ -54,6 +57,7 @@ private:
     PangoMeasure m_measure;
     double m_cellPerPoint = 1.5;  // pixels of character cell per point, as last measured
     std::map<std::pair<wxString, bool>, std::map<int, int>> m_cells;  // (face, bold): points -> cell
+    LayoutMemo* m_memo = nullptr;
 };
 
 } // namespace vexadra

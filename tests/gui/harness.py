@@ -98,6 +98,7 @@ class Game:
             "ASAN_OPTIONS": "detect_leaks=0",
             # The player's own remembered choices must neither steer a test nor be changed by one.
             "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
+            "XDG_CACHE_HOME": os.path.join(self.tmp, "cache"),
         })
         env.update(extra_env or {})
         self.env = env

@@ -75,6 +75,41 @@ class MachineTest(GuiTestCase):
         text = ocr(shot, crop=(layout.x, layout.y + layout.h * 3 // 4, layout.w // 2, layout.h // 4))
         self.assertIn("Press F1 to view the instructions", " ".join(text.split()))
 
+    def test_a_remembered_layout_draws_the_same_screen_and_a_wrong_one_is_found_out(self):
+        cache = tempfile.mkdtemp(prefix="vexadra-cache-")
+        self.addCleanup(lambda: subprocess.run(["rm", "-rf", cache]))
+        memo = os.path.join(cache, "vexadra", "layout")
+
+        def screen():
+            layout = self.start(XDG_CACHE_HOME=cache)
+            self.game.wait_for(lambda: os.path.exists(memo), "the layout written to the cache")
+            client = (layout.x, layout.y, layout.w, layout.h)
+            return client, self.game.screenshot().area(client)
+
+        searched = screen()
+        with open(memo) as f:
+            text = f.read()
+        self.assertRegex(text, r"\nfit\t%d\t%d\t" % searched[0][2:])
+        self.assertTrue(screen() == searched, "the same screen from what was remembered")
+        # Every size a point too large and every fit a step too small, under the right
+        # signature: measured, found out, searched for again.
+        lines = []
+        for line in text.splitlines():
+            f = line.split("\t")
+            if f[0] == "size":
+                f[4] = str(int(f[4]) + 1)
+            elif f[0] == "fit":
+                f[4] = str(int(f[4]) - 2)
+            lines.append("\t".join(f))
+        with open(memo, "w") as f:
+            f.write("\n".join(lines) + "\n")
+        self.assertTrue(screen() == searched, "the same screen despite a wrong cache")
+
+        def mended():
+            with open(memo) as f:
+                return set(text.splitlines()) <= set(f.read().splitlines())
+        self.game.wait_for(mended, "the cache mended")
+
     def test_a_resized_window_is_laid_out_afresh_and_keeps_the_game(self):
         layout = self.start()
         g = self.game

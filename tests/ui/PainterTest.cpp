@@ -7,6 +7,7 @@
 #include "game/Deal.h"
 #include "game/Keys.h"
 #include "scores/ScoreHistory.h"
+#include "ui/LayoutMemo.h"
 #include "ui/ScreenPainter.h"
 #include "ui/TextLayout.h"
 
@@ -124,6 +125,44 @@ TEST_F(Painter, TheFittedFontIsTheFirstFromTheTopThatFits)
                 ASSERT_EQ(painter.OnDraw(Size{w, h}, kNow), ScreenPainter::PaintResult::Drawn);
                 EXPECT_EQ(painter.InstructionsFontHeight(), firstThatFits(G().m_rcClient)) << w << "x" << h << " x" << scale;
             }
+}
+
+TEST_F(Painter, ARememberedFitIsTakenOnlyWhileThePageMeasuresAsItDid)
+{
+    LayoutMemo memo;
+    const Size client{1000, 700};
+    // A later run's painter on its own canvas, with the memo.
+    const auto fitWith = [&](int widthScale) {
+        ScreenPainter later(game, "D604");
+        RecordingCanvas fresh;
+        fresh.proportional = true;
+        fresh.widthScale = widthScale;
+        later.SetCanvas(&fresh);
+        later.SetLayoutMemo(&memo);
+        EXPECT_EQ(later.OnDraw(client, kNow), ScreenPainter::PaintResult::Drawn);
+        return std::pair{later.InstructionsFontHeight(), fresh.measures};
+    };
+    canvas.proportional = true;
+    painter.SetLayoutMemo(&memo);
+    FirstPaint(client);
+    const int fitted = painter.InstructionsFontHeight();
+    ASSERT_LT(fitted, (12 * G().m_nUnitY) / 4);  // the page did not fit at once: a search was made
+    ASSERT_NE(memo.FindFit(client, TextKey(painter.InstructionsPage())), nullptr);
+
+    const auto [remembered, measures] = fitWith(1);
+    EXPECT_EQ(remembered, fitted);
+    EXPECT_LT(measures, canvas.measures / 4);  // no page broken into lines
+    // Text twice as wide measures the page otherwise: the font is searched for again,
+    // and the new fit replaces the old.
+    canvas.widthScale = 2;
+    canvas.measures = 0;
+    painter.SetLayoutMemo(nullptr);
+    painter.SetCanvas(&canvas);  // laid out again, measured anew
+    EXPECT_EQ(fitWith(2).first, painter.InstructionsFontHeight());
+    EXPECT_LT(fitWith(2).second, canvas.measures / 4);
+    // A remembered height the search could never give is not taken.
+    memo.RememberFit(client, TextKey(painter.InstructionsPage()), RememberedFit{fitted + 1, Size{1, 1}});
+    EXPECT_EQ(fitWith(2).first, painter.InstructionsFontHeight());
 }
 
 TEST_F(Painter, FittingStopsAtTheSmallestFont)

@@ -18,6 +18,7 @@
 #include "game/Deal.h"
 #include "i18n/Translate.h"
 #include "scores/ScoreHistory.h"
+#include "ui/LayoutMemo.h"
 #include "ui/ScreenPainter.h"
 #include "ui/TextLayout.h"
 #include "ui/WxCanvas.h"
@@ -191,6 +192,26 @@ TEST(WxCanvasFonts, HeightIsTheCharacterCellAndUnknownFacesStandIn)
                                    canvas.DC().GetFont().GetFaceName());
             EXPECT_EQ(canvas.DC().GetFont().GetPointSize(), reference.GetPointSize()) << wanted.face << " " << h;
         }
+
+    // Sizes one canvas found are taken by the next while they measure as they did; a
+    // wrong one is found out and searched for again.
+    LayoutMemo memo;
+    WxCanvas first(dc, 24);
+    first.SetLayoutMemo(&memo);
+    for (const int h : {9, 17, 36})
+        first.SelectFont(FontSpec{"Arial", h, true});
+    const std::string face = first.DC().GetFont().GetFaceName().utf8_string();
+    ASSERT_NE(memo.FindPointSize(face, true, 17), nullptr);
+    const RememberedPointSize right = *memo.FindPointSize(face, true, 17);
+    memo.RememberPointSize(face, true, 17, RememberedPointSize{right.points + 2, right.cell});
+    WxCanvas later(dc, 24);
+    later.SetLayoutMemo(&memo);
+    for (const int h : {9, 17, 36}) {
+        later.SelectFont(FontSpec{"Arial", h, true});
+        canvas.SelectFont(FontSpec{"Arial", h, true});
+        EXPECT_EQ(later.DC().GetFont().GetPointSize(), canvas.DC().GetFont().GetPointSize()) << h;
+    }
+    EXPECT_EQ(memo.FindPointSize(face, true, 17)->points, right.points);
 
     // Text is measured as the context itself measures it.
     for (const int h : {9, 17, 36})
