@@ -93,8 +93,8 @@ void CVexadraView::EnsureImage()
 
 LayoutMemo* CVexadraView::UseLayoutMemo(wxDC& dc)
 {
-    // What was measured under another signature (other fonts, settings or scale, another
-    // version of the program) is forgotten; a context without one keeps nothing.
+    // What was measured under another signature (other fonts or settings, another version
+    // of the program) is forgotten; a context without one keeps nothing.
     const std::string signature = m_memoPath.empty() ? std::string() : MeasuringSignature(dc);
     if (signature.empty())
         return nullptr;

@@ -137,7 +137,7 @@ void ScreenPainter::FitInstructionsFont()
 int ScreenPainter::RememberedInstructionsFont(Size client)
 {
     const RememberedFit* known = m_memo != nullptr ? m_memo->FindFit(client, m_pageKey) : nullptr;
-    const int start = (12 * m_geometry.m_nUnitY) / 4;
+    const int start = StartingInstructionsFont();
     if (known == nullptr || known->fontHeight > start || (start - known->fontHeight) % 2 != 0 ||
         known->fontHeight < std::min(start, kMinInstrFontHeight))
         return 0;
@@ -150,7 +150,7 @@ int ScreenPainter::SearchInstructionsFont()
 {
     // The font is the largest of the starting height, two pixels less, four less, ...
     // (down to the smallest) that fits the page.
-    const int start = (12 * m_geometry.m_nUnitY) / 4;
+    const int start = StartingInstructionsFont();
     m_canvas->SelectFont(BoldArial(start));
     // The page is fitted into the inset of the starting font; the final, smaller font
     // has a smaller "W" and so a wider page, which can only take fewer lines.

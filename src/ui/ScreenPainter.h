@@ -74,6 +74,7 @@ private:
     // The font an earlier layout fitted to this client area, when it still measures the
     // page as it did then; 0 otherwise.
     int RememberedInstructionsFont(Size client);
+    int StartingInstructionsFont() const { return (12 * m_geometry.m_nUnitY) / 4; }
     int SearchInstructionsFont();
     void WrapHelpLines();
     Rect InsetByCharW() const;

@@ -65,15 +65,20 @@ class XServer:
         if not number:
             raise RuntimeError("Xvfb did not start")
         self.display = f":{number}"
+        # The player's cache stays out of the tests. One for the whole server: the
+        # accessibility bus that the first program starts keeps its socket there.
+        self.cache = tempfile.mkdtemp(prefix="vexadra-cache-")
 
     def env(self):
         env = dict(os.environ)
         env["DISPLAY"] = self.display
+        env["XDG_CACHE_HOME"] = self.cache
         env.pop("WAYLAND_DISPLAY", None)
         return env
 
     def stop(self):
         stop_process(self.proc)
+        shutil.rmtree(self.cache, ignore_errors=True)
 
 
 class Game:
@@ -98,7 +103,6 @@ class Game:
             "ASAN_OPTIONS": "detect_leaks=0",
             # The player's own remembered choices must neither steer a test nor be changed by one.
             "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
-            "XDG_CACHE_HOME": os.path.join(self.tmp, "cache"),
         })
         env.update(extra_env or {})
         self.env = env
