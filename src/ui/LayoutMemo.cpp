@@ -90,8 +90,8 @@ LayoutMemo LayoutMemo::FromText(std::string_view text)
         } else if (f.size() == 7 && f[0] == "fit") {
             FitEntry entry;
             if (ParseInt(f[1], entry.client.cx) && ParseInt(f[2], entry.client.cy) && ParseKey(f[3], entry.pageKey) &&
-                ParseInt(f[4], entry.fit.fontHeight) && ParseInt(f[5], entry.fit.pageExtent.cx) &&
-                ParseInt(f[6], entry.fit.pageExtent.cy))
+                ParseInt(f[4], entry.fit.fontHeight) && ParseInt(f[5], entry.fit.sampleExtent.cx) &&
+                ParseInt(f[6], entry.fit.sampleExtent.cy))
                 memo.m_fits.push_back(entry);
         }
     }
@@ -109,7 +109,7 @@ std::string LayoutMemo::ToText() const
             << e.size.cell << '\n';
     for (const FitEntry& e : m_fits)
         out << "fit\t" << e.client.cx << '\t' << e.client.cy << '\t' << std::hex << e.pageKey << std::dec << '\t'
-            << e.fit.fontHeight << '\t' << e.fit.pageExtent.cx << '\t' << e.fit.pageExtent.cy << '\n';
+            << e.fit.fontHeight << '\t' << e.fit.sampleExtent.cx << '\t' << e.fit.sampleExtent.cy << '\n';
     return out.str();
 }
 

@@ -25,11 +25,12 @@ struct RememberedPointSize {
     int cell = 0;
 };
 
-// The instructions font fitted to a client area, with the extent of the page as one
-// unbroken text in that font: a check that the font still measures as it did.
+// The instructions font fitted to a client area, with the extent in that font of every
+// character of the page once, as one line: a check that its glyphs still measure as
+// they did.
 struct RememberedFit {
     int fontHeight = 0;
-    Size pageExtent;
+    Size sampleExtent;
 };
 
 class LayoutMemo {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <utility>
 
 #include "i18n/Translate.h"
@@ -28,11 +29,29 @@ constexpr int kPickInsetDivisor = 5;   // the pick-up mark's inset: the square's
 FontSpec BoldArial(int height) { return FontSpec{"Arial", height, true}; }
 FontSpec NumberFace(int height) { return FontSpec{"Microsoft Sans Serif", height, false}; }
 
+// Each character of the text once, in the order they first come, on one line: measured,
+// it takes in the advance of every glyph the text uses at a fraction of the text's cost.
+std::string EachCharacterOnce(std::string_view text)
+{
+    std::string sample;
+    std::set<std::string_view> seen;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        const std::string_view character = text.substr(i, length);
+        if (character != "\n" && seen.insert(character).second)
+            sample += character;
+        i += length;
+    }
+    return sample;
+}
+
 } // namespace
 
 ScreenPainter::ScreenPainter(VexadraGame& game, std::string version)
     : m_game(game), m_strText(BuildInstructionTexts()), m_strInstructions(ComposeInstructionsPage(m_strText[0])),
-      m_pageKey(TextKey(m_strInstructions)), m_strVersion(std::move(version))
+      m_pageKey(TextKey(m_strInstructions)), m_strPageSample(EachCharacterOnce(m_strInstructions)),
+      m_strVersion(std::move(version))
 {
 }
 
@@ -122,7 +141,7 @@ void ScreenPainter::FitInstructionsFont()
         height = SearchInstructionsFont();
         if (m_memo != nullptr) {
             m_canvas->SelectFont(BoldArial(height));
-            m_memo->RememberFit(client, m_pageKey, RememberedFit{height, m_canvas->TextExtent(m_strInstructions)});
+            m_memo->RememberFit(client, m_pageKey, RememberedFit{height, m_canvas->TextExtent(m_strPageSample)});
         }
     }
     m_nInstrFontHeight = height;
@@ -141,9 +160,8 @@ int ScreenPainter::RememberedInstructionsFont(Size client)
     if (known == nullptr || known->fontHeight > start || (start - known->fontHeight) % 2 != 0 ||
         known->fontHeight < std::min(start, kMinInstrFontHeight))
         return 0;
-    // The page measured whole in the font shows whether the font still measures as it did.
     m_canvas->SelectFont(BoldArial(known->fontHeight));
-    return m_canvas->TextExtent(m_strInstructions) == known->pageExtent ? known->fontHeight : 0;
+    return m_canvas->TextExtent(m_strPageSample) == known->sampleExtent ? known->fontHeight : 0;
 }
 
 int ScreenPainter::SearchInstructionsFont()

@@ -98,6 +98,7 @@ private:
     std::array<std::string, kTextSlots> m_strText;
     std::string m_strInstructions;
     std::uint64_t m_pageKey;  // the page's key in the memo
+    std::string m_strPageSample;  // what a remembered fit is checked with
     LayoutMemo* m_memo = nullptr;
     // The page broken into lines for m_rcInstructions in m_fontText, once per layout:
     // breaking the page is by far the dearest part of drawing it.

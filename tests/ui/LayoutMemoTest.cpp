@@ -29,7 +29,7 @@ TEST(LayoutMemo, KeepsWhatItLearnedThroughItsTextUnderTheSameSignatureOnly)
     EXPECT_EQ(memo.FindPointSize("Liberation Sans", false, 30)->cell, 30);
     EXPECT_EQ(memo.FindPointSize("Liberation Sans", true, 31), nullptr);
     ASSERT_NE(memo.FindFit(Size{1024, 743}, 0xba4f5169714c0c7bull), nullptr);
-    EXPECT_EQ(memo.FindFit(Size{1024, 743}, 0xba4f5169714c0c7bull)->pageExtent, (Size{11617, 216}));
+    EXPECT_EQ(memo.FindFit(Size{1024, 743}, 0xba4f5169714c0c7bull)->sampleExtent, (Size{11617, 216}));
     EXPECT_EQ(memo.FindFit(Size{1024, 743}, 1), nullptr);
     EXPECT_FALSE(memo.Changed());
 
