@@ -93,12 +93,14 @@ void CVexadraView::EnsureImage()
 
 LayoutMemo* CVexadraView::UseLayoutMemo(wxDC& dc)
 {
-    // What was measured under another signature (other fonts or settings, another version
-    // of the program) is forgotten; a context without one keeps nothing.
+    // What was measured under another signature (other fonts or settings, another scale,
+    // another version of the program) is forgotten; a context without one keeps nothing.
     const std::string signature = m_memoPath.empty() ? std::string() : MeasuringSignature(dc);
     if (signature.empty())
         return nullptr;
-    m_memo.UseSignature(m_version + ' ' + signature);
+    std::ostringstream full;
+    full << m_version << " scale=" << GetContentScaleFactor() << ' ' << signature;
+    m_memo.UseSignature(full.str());
     return &m_memo;
 }
 

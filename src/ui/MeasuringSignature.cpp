@@ -75,8 +75,8 @@ std::string MeasuringSignature(wxDC& dc)
     void* cairo = graphics != nullptr ? graphics->GetNativeContext() : nullptr;
     if (!cairoCalls.Complete() || !fontconfig.Complete() || cairo == nullptr)
         return {};
-    // The scale and the resolution need no place here: a font measured at another
-    // scale or resolution has another character cell, which every use checks.
+    // Pango's resolution needs no place here: the layouts of a cairo context keep the
+    // font map's, which nothing changes.
     void* options = cairoCalls.create();
     cairoCalls.get(cairoCalls.target(cairo), options);
     std::ostringstream out;

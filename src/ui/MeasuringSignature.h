@@ -1,7 +1,7 @@
 #pragma once
 // What text measured on a context depends on besides a font's name and size and the
-// context's scale: the fonts installed, fontconfig's configuration and the rendering
-// options. Measurements remembered under one signature hold under the same signature.
+// window's scale (which the window knows): the fonts installed, fontconfig's
+// configuration and the rendering options.
 
 #include <string>
 

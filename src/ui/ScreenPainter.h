@@ -71,8 +71,8 @@ private:
     bool CanDraw() const { return m_canvas != nullptr && m_bLaidOut; }
     void LayOut(Size client);
     void FitInstructionsFont();
-    // The font an earlier layout fitted to this client area, when it still measures the
-    // page as it did then; 0 otherwise.
+    // The font an earlier layout fitted to this client area, when the page's characters
+    // still measure in it as they did then; 0 otherwise.
     int RememberedInstructionsFont(Size client);
     int StartingInstructionsFont() const { return (12 * m_geometry.m_nUnitY) / 4; }
     int SearchInstructionsFont();
