@@ -16,8 +16,8 @@ namespace {
 constexpr std::string_view kHeader = "vexadra layout memo 1";
 // Far more than the memo ever holds; a larger file is not ours.
 constexpr std::uintmax_t kMaxFileBytes = 64 * 1024;
-// Pixel sizes and point sizes beyond this are not measurements.
-constexpr long long kMaxValue = 100000;
+// Sizes in pixels or points beyond this are not measurements.
+constexpr long long kMaxValue = 1000000;
 
 std::vector<std::string_view> Fields(std::string_view line)
 {
