@@ -47,7 +47,11 @@ wxIconBundle AppIcons()
     // A picture that does not decode is drawn from the SVG instead, not reported.
     const wxLogNull quiet;
     wxIconBundle icons;
-    for (const IconImage& image : AppIconImages()) {
+    // Largest first: so GTK's title bar takes the icon as large as its slot at every
+    // scale; the other way round it takes the smallest, blocky at scale 2.
+    const auto images = AppIconImages();
+    for (auto it = images.rbegin(); it != images.rend(); ++it) {
+        const IconImage& image = *it;
         wxBitmap bitmap = wxBitmap::NewFromPNGData(image.png, image.size);
         if (!bitmap.IsOk())  // never expected; the drawing itself still serves
             bitmap = wxBitmapBundle::FromSVG(AppIconSvg(), wxSize(32, 32)).GetBitmap(wxSize(image.side, image.side));

@@ -267,9 +267,12 @@ class GnomeAndKdeTest(DesktopTestCase):
         def boards_shown(screen):
             colours = [screen.pixel(2 * x, 2 * y) for x, y in map(layout.sample, range(32))]
             return sorted(colours[:16]) == sorted(GAME_COLORS) == sorted(colours[16:])
-        screen_when(g, lambda: session.screenshot(save_as=self.artifact("mutter-scale2.png")), boards_shown,
-                    "the boards on the screen at twice the scale", timeout=90)
         session.xdotool("mousemove", 1920, 1080)
+        screen = screen_when(g, lambda: session.screenshot(save_as=self.artifact("mutter-scale2.png")),
+                             boards_shown, "the boards on the screen at twice the scale", timeout=90)
+        # The title bar's icon, its 16 logical pixels drawn from the 32 pixel picture.
+        coloured = [x for y in range(80) for x in range(160) if max(screen.pixel(x, y)) - min(screen.pixel(x, y)) > 120]
+        self.assertGreaterEqual(max(coloured) - min(coloured), 28, "an icon 32 device pixels wide")
         # The window's end waits for the compositor, which draws 3840x2160 in software here.
         self.quits_at_once(g, lambda: session.xdotool("key", "ctrl+q"), limit=5)
 
