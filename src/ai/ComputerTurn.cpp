@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ai/PlayMove.h"
 #include "game/Keys.h"
 #include "sound/Cues.h"
 
@@ -88,7 +87,7 @@ ComputerTurn::Step ComputerTurn::Tick(Clock::time_point now, bool paused)
         if (now < m_moveAt - kMarkShown)
             return Step::Waiting;
         const Move move = m_computer->ChooseMove(m_game.State());
-        if (move.from < 0)
+        if (move.IsNone())
             return Step::Waiting;
         m_move = move;
         m_marked = move.from;
@@ -99,7 +98,7 @@ ComputerTurn::Step ComputerTurn::Tick(Clock::time_point now, bool paused)
         return Step::Waiting;
     m_active = false;
     m_marked = -1;
-    PlayMove(m_game, m_move);
+    m_game.Play(m_move);
     return Step::Moved;
 }
 
