@@ -245,8 +245,14 @@ class GnomeAndKdeTest(DesktopTestCase):
         session = mutter(*self.SCREEN)
         g, maximized = self.plays(session, "mutter")
         self.assertEqual(maximized[2:], (1920, 1017))
-        session.xdotool("key", "super+Down")
-        g.wait_for(lambda: g.layout()[2:] != maximized[2:], "a restored paint")
+        for attempt in range(3):  # the shortcut is now and then lost while a menu has just closed
+            session.xdotool("key", "super+Down")
+            try:
+                g.wait_for(lambda: g.layout()[2:] != maximized[2:], "a restored paint", timeout=8)
+                break
+            except AssertionError:
+                if attempt == 2:
+                    raise
         # The maximized frame fills the screen exactly, title bar and all: a restored one
         # as large or smaller fits.
         g.wait_for(lambda: g.layout()[2] <= maximized[2] and g.layout()[3] <= maximized[3],
