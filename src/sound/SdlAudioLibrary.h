@@ -16,7 +16,7 @@ inline constexpr const char* kSdlLibrary = "libSDL2-2.0.so.0";
     X(PauseAudioDevice) X(LockAudioDevice) X(UnlockAudioDevice) X(GetAudioDeviceStatus)              \
     X(RWFromConstMem) X(LoadWAV_RW) X(FreeWAV) X(NewAudioStream) X(AudioStreamPut) X(AudioStreamFlush) \
     X(AudioStreamAvailable) X(AudioStreamGet) X(FreeAudioStream) X(Delay)       \
-    X(Quit)
+    X(TLSCleanup) X(Quit)
 
 struct SdlAudioApi {
 #define VEXADRA_SDL_MEMBER(name) decltype(&SDL_##name) name = nullptr;

@@ -75,7 +75,15 @@ SdlCueBackend::SdlCueBackend(const char* library) : m_sdl(LoadSdlAudio(library))
     m_sdl->PauseAudioDevice(m_device, 0);
 }
 
-SdlCueBackend::~SdlCueBackend() { Close(); }
+SdlCueBackend::~SdlCueBackend()
+{
+    Close();
+    // The library keeps an error text for each thread that called it, and frees it by
+    // itself only for threads it started: the one that made or closed this player (the
+    // sound thread) is not one of them.
+    if (m_sdl != nullptr)
+        m_sdl->TLSCleanup();
+}
 
 void SdlCueBackend::Close()
 {
