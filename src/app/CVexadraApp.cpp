@@ -59,8 +59,10 @@ bool CVexadraApp::OnInit()
     InstallCues();
     StartFontSetUp();
     auto* frame = new CMainFrame(m_options);
-    frame->Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {
+    frame->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
         g_bEnding = true;
+        if (m_cues)
+            m_cues->EndHolds();
         event.Skip();
     });
     SetTopWindow(frame);

@@ -36,6 +36,7 @@ struct DeferredCueBackend::Shared {
     std::unique_ptr<CueBackend> player;
     std::optional<HeldCue> held;  // the last cue that came while no player was ready
     bool stopping = false;
+    bool ending = false;     // the program is ending: nothing waits any more
     bool finished = false;   // the thread has closed its player and is ending
     bool abandoned = false;  // the owner ended before the thread had finished
     bool wanted = false;     // a cue found no player
@@ -170,6 +171,8 @@ void DeferredCueBackend::Play(int nID, SoundImage image, bool wait)
     Shared& s = *m_shared;
     std::unique_lock lock(s.mutex);
     const Clock::time_point start = Clock::now();
+    if (s.ending)
+        return;
     if (!s.Ready()) {
         s.wanted = true;
         s.changed.notify_all();
@@ -179,17 +182,26 @@ void DeferredCueBackend::Play(int nID, SoundImage image, bool wait)
         }
         // The game is held for the cue's length either way; heard if a player comes soon.
         const Millis length = CueLength(image);
-        if (!s.changed.wait_for(lock, std::min(s.timing.heldCue, length), [&] { return s.stopping || s.Ready(); }) ||
-            s.stopping) {
+        if (!s.changed.wait_for(lock, std::min(s.timing.heldCue, length),
+                                [&] { return s.stopping || s.ending || s.Ready(); }) ||
+            s.stopping || s.ending) {
+            const bool ending = s.ending;
             lock.unlock();
             const auto heldSoFar = std::chrono::duration_cast<Millis>(Clock::now() - start);
-            if (heldSoFar < length)
+            if (heldSoFar < length && !ending)
                 HoldTheGame(length - heldSoFar);
             return;
         }
     }
     s.held.reset();
     s.player->Play(nID, image, wait);
+}
+
+void DeferredCueBackend::EndHolds()
+{
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->ending = true;
+    m_shared->changed.notify_all();
 }
 
 bool DeferredCueBackend::IsReady(Millis wait)

@@ -48,6 +48,10 @@ public:
 
     void Play(int nID, SoundImage image, bool wait) override;
 
+    // From now on no cue holds the game, and a cue waiting for a player stops waiting:
+    // the program is ending.
+    void EndHolds();
+
     // True once a working player is ready, waiting at most the given time for it.
     bool IsReady(Millis wait = Millis{0});
 

@@ -116,6 +116,15 @@ TEST(DeferredCueBackend, ACueThatComesWhileThePlayerIsMadeIsHeardOnceItIsReadyIf
     start = Clock::now();
     slow.Play(IDR_SOUND_BRRR, kBrrr, true);
     EXPECT_NEAR(SecondsSince(start), 0.25, 0.1);
+    // Once the program is ending, nothing holds the game.
+    std::thread ending([&slow] {
+        std::this_thread::sleep_for(50ms);
+        slow.EndHolds();
+    });
+    start = Clock::now();
+    slow.Play(IDR_SOUND_GONG, FindSound(IDR_SOUND_GONG), true);
+    EXPECT_LT(SecondsSince(start), 0.2);
+    ending.join();
     ASSERT_TRUE(slow.IsReady(3s));
     std::this_thread::sleep_for(50ms);
     EXPECT_TRUE(late.Played().empty());
