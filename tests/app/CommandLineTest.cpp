@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -12,44 +11,34 @@ namespace {
 
 using Action = CommandLineVerdict::Action;
 
-CommandLineVerdict Read(std::initializer_list<std::string_view> args, StartupOptions& options)
-{
-    const std::vector<std::string_view> list(args);
-    return ReadCommandLine(list, options);
-}
-
-TEST(CommandLine, TakesTheOptionsInEitherFormAndAMistakeWinsOverHelp)
-{
-    StartupOptions options;
-    EXPECT_EQ(Read({}, options).action, Action::Run);
-    EXPECT_EQ(Read({"--opponent=hard"}, options).action, Action::Run);
-    EXPECT_EQ(options.opponent, Opponent::Hard);
-    EXPECT_EQ(Read({"--opponent", "easy", "--"}, options).action, Action::Run);
-    EXPECT_EQ(options.opponent, Opponent::Easy);
-    EXPECT_EQ(Read({"--version", "-h"}, options).action, Action::Help);
-    EXPECT_EQ(Read({"--version"}, options).action, Action::Version);
-    EXPECT_EQ(Read({"--help", "--bogus"}, options).action, Action::Refuse);
-}
-
 TEST(CommandLine, SaysWhatIsWrongInOneStyleAndQuotesOnlyWhatATerminalShows)
 {
-    const std::pair<std::vector<std::string_view>, std::string> cases[] = {
-        {{"--bogus=1"}, "unknown option '--bogus'"},
-        {{"-x"}, "unknown option '-x'"},
-        {{"foo"}, "unexpected argument 'foo'"},
-        {{"--", "-h"}, "unexpected argument '-h'"},
-        {{"--opponent"}, "option '--opponent' needs a value"},
-        {{"--help=yes"}, "option '--help' takes no value"},
-        {{"--opponent=expert"}, "unknown opponent 'expert' (two, easy, normal or hard)"},
-        {{"--\xc3\xbc"}, "unknown option '--\xc3\xbc'"},
-        {{"\xff\x1b[2J\xc3"}, "unexpected argument '\\xff\\x1b[2J\\xc3'"},
-        {{"\xed\xa0\x80\xc2\x85"}, "unexpected argument '\\xed\\xa0\\x80\\xc2\\x85'"},
+    struct Case {
+        std::vector<std::string_view> args;
+        Action action;
+        std::string error;
     };
-    for (const auto& [args, error] : cases) {
+    const Case cases[] = {
+        {{"--opponent", "easy", "--"}, Action::Run, ""},
+        {{"--version", "-h"}, Action::Help, ""},
+        {{"--help", "--bogus=1"}, Action::Refuse, "unknown option '--bogus'"},
+        {{"-x"}, Action::Refuse, "unknown option '-x'"},
+        {{"--", "-h"}, Action::Refuse, "unexpected argument '-h'"},
+        {{"--opponent"}, Action::Refuse, "option '--opponent' needs a value"},
+        {{"--help=yes"}, Action::Refuse, "option '--help' takes no value"},
+        {{"--opponent=expert"}, Action::Refuse, "unknown opponent 'expert' (two, easy, normal or hard)"},
+        {{"--\xc3\xbc"}, Action::Refuse, "unknown option '--\xc3\xbc'"},
+        {{"\xff\x1b[2J\xc3"}, Action::Refuse, "unexpected argument '\\xff\\x1b[2J\\xc3'"},
+        {{"\xed\xa0\x80\xc2\x85"}, Action::Refuse, "unexpected argument '\\xed\\xa0\\x80\\xc2\\x85'"},
+    };
+    for (const Case& c : cases) {
         StartupOptions options;
-        const CommandLineVerdict verdict = ReadCommandLine(args, options);
-        EXPECT_EQ(verdict.action, Action::Refuse) << error;
-        EXPECT_EQ(verdict.error, error);
+        const CommandLineVerdict verdict = ReadCommandLine(c.args, options);
+        EXPECT_EQ(verdict.action, c.action) << c.error;
+        EXPECT_EQ(verdict.error, c.error);
+        if (c.action == Action::Run) {
+            EXPECT_EQ(options.opponent, Opponent::Easy);
+        }
     }
 }
 

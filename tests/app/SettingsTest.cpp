@@ -16,26 +16,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(Settings, TheLastLineOfAKeyDecidesAndOnlyTheProgramsOwnWordsCount)
+TEST(Settings, TheLastLineOfAKeyDecidesAndAWriteChangesOnlyThatLine)
 {
-    const Settings read = ReadSettings("# mine\nsound=on\n sound = off \r\nopponent=hard=1\nopponent\t=\thard\nvolume=3");
-    EXPECT_FALSE(read.sound);
-    EXPECT_EQ(read.opponent, Opponent::Hard);
-    for (const char* bad : {"", "0", "OFF", "no", "$HOME"}) {
-        const Settings settings = ReadSettings(std::string("sound=") + bad + "\nopponent=" + bad);
-        EXPECT_TRUE(settings.sound) << '"' << bad << '"';
-        EXPECT_FALSE(settings.opponent.has_value()) << '"' << bad << '"';
-    }
-    EXPECT_EQ(ReadSettings(std::string("\x01\xff[group\n=\n=off\nsound") + '\0' + "=off"), Settings{});
-}
-
-TEST(Settings, AWriteChangesTheDecidingLineInPlaceAndKeepsEveryOtherLine)
-{
-    const std::string mine = "# my choices\nsound=on\r\nvolume=3\nsound = on\nlast";
-    EXPECT_EQ(WithSetting(mine, kSoundKey, "off"), "# my choices\nsound=on\r\nvolume=3\nsound=off\nlast");
-    EXPECT_EQ(WithSetting(mine, kOpponentKey, "easy"), mine + "\nopponent=easy\n");
-    EXPECT_EQ(WithSetting("sound=on\r\n", kSoundKey, "off"), "sound=off\r\n");
-    EXPECT_EQ(WithSetting("", kSoundKey, "off"), "sound=off\n");
+    const std::string mine = "# mine\nsound=on\r\nvolume=3\n sound = off \r\nopponent=hard=1\nopponent\t=\thard";
+    EXPECT_EQ(ReadSettings(mine), (Settings{false, Opponent::Hard}));
+    EXPECT_EQ(ReadSettings("sound=OFF\nopponent=$HOME"), Settings{});
+    EXPECT_EQ(ReadSettings(std::string("sound") + '\0' + "=off"), Settings{});
+    EXPECT_EQ(WithSetting(mine, kSoundKey, "on"), "# mine\nsound=on\r\nvolume=3\nsound=on\r\nopponent=hard=1\nopponent\t=\thard");
+    EXPECT_EQ(WithSetting("volume=3", kSoundKey, "off"), "volume=3\nsound=off\n");
 }
 
 TEST(Settings, TheCommandLinesOpponentWinsOverTheRememberedOne)
