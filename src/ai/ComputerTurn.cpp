@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "ai/PlayMove.h"
 #include "game/Keys.h"
 #include "sound/Cues.h"
 
@@ -60,7 +59,7 @@ void ComputerTurn::PersonKey(int nChar)
 ComputerTurn::TurnKey ComputerTurn::KeyNow() const
 {
     const GameState& s = m_game.State();
-    return TurnKey{s.m_nRound, {s.m_nMovesLeft[0], s.m_nMovesLeft[1]}, m_game.GameNumber()};
+    return TurnKey{s.m_nRound, {s.m_nMovesLeft[0], s.m_nMovesLeft[1]}, m_game.GameNumber(), m_game.Revision()};
 }
 
 ComputerTurn::Step ComputerTurn::Drop()
@@ -88,7 +87,7 @@ ComputerTurn::Step ComputerTurn::Tick(Clock::time_point now, bool paused)
         if (now < m_moveAt - kMarkShown)
             return Step::Waiting;
         const Move move = m_computer->ChooseMove(m_game.State());
-        if (move.from < 0)
+        if (move.IsNone())
             return Step::Waiting;
         m_move = move;
         m_marked = move.from;
@@ -99,8 +98,8 @@ ComputerTurn::Step ComputerTurn::Tick(Clock::time_point now, bool paused)
         return Step::Waiting;
     m_active = false;
     m_marked = -1;
-    PlayMove(m_game, m_move);
-    return Step::Moved;
+    // The key above keeps a decision to its own position, so the rules never refuse it.
+    return m_game.Play(m_move).Legal() ? Step::Moved : Step::Idle;
 }
 
 } // namespace vexadra::ai

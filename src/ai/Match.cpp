@@ -5,12 +5,10 @@
 #include <cstdio>
 #include <ctime>
 
-#include "ai/PlayMove.h"
 #include "game/Deal.h"
 #include "game/VexadraGame.h"
 #include "scores/ScoreHistory.h"
 #include "sound/Cues.h"
-#include "ui/Geometry.h"
 
 namespace vexadra::ai {
 
@@ -35,10 +33,6 @@ int PlayGame(const MatchOptions& options, int index, MatchResult& result)
     ScoreHistory history;
     SeededRandom random(static_cast<std::uint32_t>(seed));
     VexadraGame game(history, random);
-    // The squares where the window of the smallest size puts them: the moves are aimed
-    // at their centres.
-    const ScreenGeometry geometry = ComputeGeometry(kMinClientWidth, kMinClientHeight);
-    std::copy(std::begin(geometry.m_rcSquare), std::end(geometry.m_rcSquare), game.State().m_rcSquare);
     game.DealRound();
     game.State().m_bDealt = true;
 
@@ -55,9 +49,11 @@ int PlayGame(const MatchOptions& options, int index, MatchResult& result)
         DecisionTimes& times = result.times[isA ? 0 : 1];
         times.cpuMs.push_back(CpuMs() - cpu);
         times.wallMs.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wall).count());
-        if (move.from < 0)
-            break;  // a side with no legal move ends the game where it stands
-        PlayMove(game, move);
+        if (move.IsNone())
+            break;  // never expected: a side left without a legal move passes
+        const MoveOutcome outcome = game.Play(move);
+        if (outcome.forfeited[0] + outcome.forfeited[1] > 0)
+            ++result.passes;
     }
     return s.m_nScore[sideOfA] - s.m_nScore[1 - sideOfA];
 }
@@ -131,6 +127,8 @@ std::string FormatMatch(const MatchOptions& options, const MatchResult& result)
                       Median(t.wallMs), Median(t.cpuMs), Max(t.wallMs), Max(t.cpuMs));
         table += line;
     }
+    std::snprintf(line, sizeof line, "\nrounds cut short by a side left with no legal move: %lld\n", result.passes);
+    table += line;
     return table;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Whole games between two computer levels through the game's own handlers, with no
-// screen and the cues counted instead of played.
+// Whole games between two computer levels, played move by move through the game, with
+// no screen and the cues counted instead of played.
 
 #include <cstdint>
 #include <string>
@@ -30,6 +30,7 @@ struct MatchResult {
     long long scoreDifference = 0;  // A's total minus B's, summed over the games
     DecisionTimes times[2];         // A, B
     long long cues = 0;             // cues the games asked for, counted silently
+    long long passes = 0;           // moves after which a side had to pass
 };
 
 // A plays the left side in even games and the right side in odd ones.

@@ -1,23 +1,15 @@
 #pragma once
 // A copy of the game's state that the computer plays moves on and takes them back, to
-// look ahead. Legality and captures are the game's own tests; the move itself changes
-// the state as the game's release handler does, without drawing or sound, and stops at
-// the end of the round (the next deal is chance, not a move).
+// look ahead. Every move goes through the game's own rules; nothing is drawn or heard,
+// and play stops at the end of the round (the next deal is chance, not a move).
 
 #include "game/GameState.h"
+#include "game/Move.h"
 
 namespace vexadra::ai {
 
-// A drag from one square to another of the mover's board. The two squares swap, so a
-// move and its reverse are the same move; each is listed once.
-struct Move {
-    int from = -1;
-    int to = -1;
-    friend bool operator==(const Move&, const Move&) = default;
-};
-
-// At most one move per pair of squares that touch or share a jump line.
-constexpr int kMaxMoves = kAdjacentPairCount + kJumpLineCount;
+using vexadra::kMaxMoves;
+using vexadra::Move;
 
 class Position {
 public:
@@ -36,9 +28,7 @@ public:
 
     struct Undo {
         Move move;
-        int taken[2] = {-1, -1};   // squares blacked out
-        int takenIndex[2] = {};
-        int gain = 0;
+        MoveOutcome outcome;
     };
     Undo Play(const Move& move);
     void TakeBack(const Undo& undo);

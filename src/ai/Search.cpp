@@ -53,6 +53,15 @@ int Search::OrderedMoves(Move (&moves)[kMaxMoves]) const
     return count;
 }
 
+// The turn passes after a move, except when the other side is left without a legal move
+// and passes it straight back.
+int Search::ValueFor(int mover, int depth, int alpha, int beta)
+{
+    if (m_position.SideToMove() == mover)
+        return Negamax(depth, alpha, beta);
+    return -Negamax(depth, -beta, -alpha);
+}
+
 int Search::Negamax(int depth, int alpha, int beta)
 {
     const int side = m_position.SideToMove();
@@ -67,7 +76,7 @@ int Search::Negamax(int depth, int alpha, int beta)
         if (Expired())
             return 0;
         const Position::Undo undo = m_position.Play(moves[i]);
-        const int value = -Negamax(depth - 1, -beta, -alpha);
+        const int value = ValueFor(side, depth - 1, alpha, beta);
         m_position.TakeBack(undo);
         if (m_stopped)
             return 0;
@@ -93,6 +102,7 @@ Move Search::Run()
     int values[kMaxMoves];
     for (int i = 0; i < m_rootCount; ++i)
         values[i] = m_position.Gain(m_root[i]);
+    const int side = m_position.SideToMove();
     Move best = m_root[0];
     for (int depth = 1; depth <= m_position.PliesLeft(); ++depth) {
         std::pair<int, Move> ranked[kMaxMoves];
@@ -109,7 +119,7 @@ Move Search::Run()
             if (Expired())
                 break;
             const Position::Undo undo = m_position.Play(m_root[i]);
-            const int value = -Negamax(depth - 1, -kInfinity, -alpha);
+            const int value = ValueFor(side, depth - 1, alpha, kInfinity);
             m_position.TakeBack(undo);
             if (m_stopped)
                 break;

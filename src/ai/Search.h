@@ -23,6 +23,8 @@ public:
 
 private:
     int Negamax(int depth, int alpha, int beta);
+    // The value of the position now for the side that has just moved.
+    int ValueFor(int mover, int depth, int alpha, int beta);
     bool Expired();
     int OrderedMoves(Move (&moves)[kMaxMoves]) const;
 

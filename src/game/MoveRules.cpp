@@ -2,24 +2,20 @@
 
 namespace vexadra {
 
-bool IsJumpClear(const GameState& state, int base, const JumpLine& line)
+const MoveCandidates& AllMoveCandidates()
 {
-    for (int s = line.nFrom + line.nStep; s < line.nTo; s += line.nStep)
-        if (!state.IsEmpty(base + s))
-            return false;
-    return true;
+    static const MoveCandidates candidates = [] {
+        MoveCandidates all;
+        for (int f = 0; f < kBoardSquares; ++f)
+            for (int t = f + 1; t < kBoardSquares; ++t) {
+                if (AreAdjacent(f, t))
+                    all.list[all.count++] = {f, t, nullptr};
+                else if (const JumpLine* line = FindJumpLine(f, t))
+                    all.list[all.count++] = {f, t, line};
+            }
+        return all;
+    }();
+    return candidates;
 }
-
-bool IsLegalMove(const GameState& state, int base, int from, int to)
-{
-    const int f = from - base;
-    const int t = to - base;
-    if (AreAdjacent(f, t))
-        return true;
-    const JumpLine* line = FindJumpLine(f, t);
-    return line != nullptr && IsJumpClear(state, base, *line);
-}
-
-bool TakesOpposite(const GameState& state, int square, ColorRef moved) { return state.ShownColorOf(square) == moved; }
 
 } // namespace vexadra

@@ -1,5 +1,6 @@
 #include "game/VexadraGame.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "game/Deal.h"
@@ -69,15 +70,14 @@ void VexadraGame::OnLButtonDown(Point point)
         m_state.m_nPressState = kPressNothing;
         return;
     }
-    Press(point);
+    PickUp(HitTest(point, 0, kSquares - 1));
 }
 
-void VexadraGame::Press(Point point)
+void VexadraGame::PickUp(int n)
 {
     GameState& s = m_state;
     s.m_nPressState = kPressPicked;
     s.m_crFrom = 0;
-    const int n = HitTest(point, 0, kSquares - 1);
     if (n >= 0)
         s.m_crFrom = s.ShownColorOf(n);
     if (n < 0 || s.m_crFrom == s.BlackReference()) {
@@ -88,16 +88,17 @@ void VexadraGame::Press(Point point)
     s.m_nFromSquare = n;
 }
 
-bool VexadraGame::IsLegalMove(int base, int from, int to) const { return vexadra::IsLegalMove(m_state, base, from, to); }
-
 void VexadraGame::OnLButtonUp(Point point)
 {
-    GameState& s = m_state;
-    if (s.m_bInstructions || s.m_nPressState > kPressPicked)
+    if (m_state.m_bInstructions || m_state.m_nPressState > kPressPicked)
         return;
+    Drop(HitTest(point, 0, kSquares - 1));
+}
 
+void VexadraGame::Drop(int dropped)
+{
+    GameState& s = m_state;
     s.m_crTo = 0;
-    const int dropped = HitTest(point, 0, kSquares - 1);
     if (dropped >= 0)
         s.m_crTo = s.ShownColorOf(dropped);
     if (s.m_crTo == s.BlackReference()) {
@@ -108,82 +109,79 @@ void VexadraGame::OnLButtonUp(Point point)
     s.m_brColor[kWorkBrushFrom] = Brush{s.m_crFrom};
     s.m_brColor[kWorkBrushTo] = Brush{s.m_crTo};
 
-    int base;
-    if (s.m_nFromSquare < kBoardSquares && s.m_nSide == 0)
-        base = 0;
-    else if (s.m_nFromSquare >= kBoardSquares && s.m_nSide == 1)
-        base = kBoardSquares;
-    else
+    // Only a drop on the mover's own board is a move; the rules judge the rest.
+    const bool fromOwnBoard = (s.m_nFromSquare < kBoardSquares) == (s.m_nSide == 0);
+    const bool toOwnBoard = dropped >= 0 && (dropped < kBoardSquares) == (s.m_nSide == 0);
+    if (!fromOwnBoard || !toOwnBoard)
         return Reject();
+    s.m_nSquare = dropped;
+    if (!Play(Move{s.m_nFromSquare, dropped}).Legal())
+        Reject();
+}
 
-    const int to = HitTest(point, base, base + kBoardSquares - 1);
-    if (to < 0)
-        return Reject();
-    s.m_nSquare = to;
-    if (to == s.m_nFromSquare || !IsLegalMove(base, s.m_nFromSquare, to))
-        return Reject();
-    const int from = s.m_nFromSquare;
-    const int side = s.m_nSide;
-    s.m_nKeyPick = -1;  // the move's own drawing takes the mark off
-    const bool lastMoveOfRound = s.m_nMovesLeft[side] == 1 && s.m_nMovesLeft[OtherSide(side)] == 0;
+// Draws and sounds a move as the rules make it, each change as it happens.
+class VexadraGame::MoveSteps {
+public:
+    explicit MoveSteps(VexadraGame& game) : m_game(game) {}
 
-    s.m_bFirstTaken = false;
-    s.m_bFirstMissed = false;
-    m_screen->FillSquare(to, s.m_brColor[kWorkBrushFrom]);
-    m_screen->FillSquare(from, s.m_brColor[kWorkBrushTo]);
-    if (s.m_bNumbers) {
-        m_screen->DrawSquareNumber(to, ColorNumber(s, s.m_crFrom));
-        m_screen->DrawSquareNumber(from, ColorNumber(s, s.m_crTo));
+    void Swapped(const Move& move)
+    {
+        GameState& s = m_game.m_state;
+        GameScreen& screen = *m_game.m_screen;
+        s.m_nKeyPick = -1;  // the move's own drawing takes the mark off
+        for (const int n : {move.to, move.from})
+            screen.FillSquare(n, s.m_brColor[s.m_nSquareColor[n]]);
+        if (s.m_bNumbers)
+            for (const int n : {move.to, move.from})
+                screen.DrawSquareNumber(n, ColorNumber(s, s.ShownColorOf(n)));
+    }
+    void Taken(int k, const MoveOutcome& outcome)
+    {
+        m_game.m_screen->FillSquare(outcome.taken[k], m_game.m_state.m_brBlack);
+        m_game.m_screen->DrawScoreBox(outcome.mover);
+        // One cue a move, however many colours it takes.
+        if (k == 0 || outcome.taken[0] < 0)
+            m_game.PlayCaptureCue(outcome.roundOver);
+    }
+    void NothingTaken(const MoveOutcome& outcome) { m_game.m_screen->DrawScoreBox(outcome.mover); }
+    void TurnPassed(const MoveOutcome& outcome)
+    {
+        GameState& s = m_game.m_state;
+        GameScreen& screen = *m_game.m_screen;
+        screen.DrawMovesBox(outcome.mover);
+        if (outcome.forfeited[OtherSide(outcome.mover)] > 0)
+            screen.DrawMovesBox(OtherSide(outcome.mover));
+        screen.DrawArrow(s.m_nSide);
+        // Keeps the End line honest: it is offered only while End would act.
+        screen.DrawHelpLines();
+        // The frame follows the turn to the same place on the other board.
+        if (s.m_nFocus >= 0) {
+            screen.RedrawSquare(OppositeSquare(s.FocusSquare()));
+            screen.RedrawSquare(s.FocusSquare());
+        }
     }
 
-    // The colour that came to the drop square, then the one that went to the pick-up square.
-    if (TakeOpposite(OppositeSquare(to), s.m_crFrom)) {
-        PlayCaptureCue(lastMoveOfRound);
-        s.m_bFirstTaken = true;
-        s.m_nSquareColor[OppositeSquare(to)] = kBlackIndex;
-    } else {
-        s.m_bFirstMissed = true;
-    }
-    if (TakeOpposite(OppositeSquare(from), s.m_crTo)) {
-        if (!s.m_bFirstTaken)
-            PlayCaptureCue(lastMoveOfRound);
-        s.m_bFirstTaken = false;
-        s.m_nSquareColor[OppositeSquare(from)] = kBlackIndex;
-    } else if (s.m_bFirstMissed) {
-        ScoreChanged(kPointsForNothing);
-    }
+private:
+    VexadraGame& m_game;
+};
 
-    std::swap(s.m_nSquareColor[to], s.m_nSquareColor[from]);
-    s.m_nMovesLeft[side] -= 1;
-    m_screen->DrawMovesBox(side);
-    s.m_nSide = OtherSide(side);
-    m_screen->DrawArrow(s.m_nSide);
-    // Keeps the End line honest: it is offered only while End would act.
-    m_screen->DrawHelpLines();
-    // The frame follows the turn to the same place on the other board.
-    if (s.m_nFocus >= 0) {
-        m_screen->RedrawSquare(OppositeSquare(s.FocusSquare()));
-        m_screen->RedrawSquare(s.FocusSquare());
+MoveOutcome VexadraGame::Play(const Move& move)
+{
+    PlayedMove played;
+    played.move = move;
+    StateBoard board(m_state);
+    played.outcome = PlayMove(board, move, MoveSteps(*this));
+    if (!played.outcome.Legal())
+        return played.outcome;
+    if (played.outcome.roundOver) {
+        played.endedRound = true;
+        std::copy(m_state.m_nSquareColor, m_state.m_nSquareColor + kSquares, played.squaresBeforeDeal);
     }
-
-    if (s.m_nMovesLeft[0] == 0 && s.m_nMovesLeft[1] == 0)
+    m_played.Remember(played);
+    ++m_revision;
+    if (played.outcome.roundOver)
         StartNextRound();
-}
-
-// Blacks out the opposite square when it shows the colour that moved next to it.
-bool VexadraGame::TakeOpposite(int square, ColorRef moved)
-{
-    if (!TakesOpposite(m_state, square, moved))
-        return false;
-    m_screen->FillSquare(square, m_state.m_brBlack);
-    ScoreChanged(kPointsPerCapture);
-    return true;
-}
-
-void VexadraGame::ScoreChanged(int delta)
-{
-    m_state.m_nScore[m_state.m_nSide] += delta;
-    m_screen->DrawScoreBox(m_state.m_nSide);
+    return played.outcome;
 }
 
 void VexadraGame::PlayCaptureCue(bool lastMoveOfRound)
@@ -239,6 +237,8 @@ void VexadraGame::EndGame()
         return;
     GameState& s = m_state;
     m_history.RecordGame(s.m_nScore[0], s.m_nScore[1], s.m_nRound - 1);
+    m_played.Clear();  // a recorded game is final
+    ++m_revision;
     s.m_nRound = 1;
     s.m_nScore[0] = 0;
     s.m_nScore[1] = 0;
@@ -253,8 +253,13 @@ void VexadraGame::EndGame()
 
 void VexadraGame::ReturnToGame()
 {
+    m_state.m_bInstructions = false;
+    RedrawGame();
+}
+
+void VexadraGame::RedrawGame()
+{
     GameState& s = m_state;
-    s.m_bInstructions = false;
     m_screen->ClearClient();
     m_screen->FillSquares();
     m_screen->DrawScoreBox(0);
@@ -270,9 +275,54 @@ void VexadraGame::ReturnToGame()
     DrawKeyMarks();
 }
 
+bool VexadraGame::UndoMove()
+{
+    if (!CanUndo())
+        return false;
+    GameState& s = m_state;
+    const PlayedMove played = m_played.TakeLast();
+    if (played.endedRound) {
+        // Back over the gong: the board the round ended on, its number, and the turn as
+        // the move left it, before the new round flipped it.
+        std::copy(played.squaresBeforeDeal, played.squaresBeforeDeal + kSquares, s.m_nSquareColor);
+        s.m_nRound -= 1;
+        s.m_nMovesLeft[0] = 0;
+        s.m_nMovesLeft[1] = 0;
+        s.m_nSide = OtherSide(s.m_nSide);
+    }
+    TakeBackMove(s, played.move, played.outcome);
+    ++m_revision;
+    s.m_nPressState = kPressNothing;
+    s.m_nKeyPick = -1;
+    RedrawGame();
+    return true;
+}
+
+bool VexadraGame::GameHasMoves() const
+{
+    const GameState& s = m_state;
+    return s.m_nRound > 1 || s.m_nMovesLeft[0] != kMovesPerRound || s.m_nMovesLeft[1] != kMovesPerRound;
+}
+
+void VexadraGame::NewGame()
+{
+    GameState& s = m_state;
+    m_played.Clear();
+    s.m_nRound = 1;
+    s.m_nScore[0] = 0;
+    s.m_nScore[1] = 0;
+    s.m_nMovesLeft[0] = kMovesPerRound;
+    s.m_nMovesLeft[1] = kMovesPerRound;
+    s.m_nSide = 0;
+    DealRound();
+    s.m_bDealt = true;
+    ReturnToGame();
+}
+
 void VexadraGame::DealRound()
 {
     vexadra::DealRound(m_state, m_random);
+    ++m_revision;
     // The picked colour has just been dealt away: a release that comes without a fresh
     // press would otherwise paint that old colour and test captures with it, and the
     // screen would no longer show the state.
@@ -326,9 +376,8 @@ void VexadraGame::PickOrDrop()
     if (s.m_nFocus < 0)
         return;
     const int square = s.FocusSquare();
-    const Point centre = s.m_rcSquare[square].Centre();
     if (s.KeyPickSquare() < 0) {
-        Press(centre);
+        PickUp(square);
         if (s.m_nPressState == kPressPicked) {
             s.m_nKeyPick = square;
             m_screen->RedrawSquare(square);
@@ -336,7 +385,7 @@ void VexadraGame::PickOrDrop()
         return;
     }
     const int picked = s.m_nKeyPick;
-    OnLButtonUp(centre);
+    Drop(square);
     // A drop on an empty square ends the pick-up as it does for the mouse.
     if (s.m_nKeyPick >= 0 && s.m_nPressState != kPressPicked) {
         s.m_nKeyPick = -1;

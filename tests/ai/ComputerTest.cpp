@@ -7,7 +7,6 @@
 #include "GameFixture.h"
 #include "ai/Computer.h"
 #include "ai/ComputerTurn.h"
-#include "ai/PlayMove.h"
 #include "ai/Position.h"
 #include "game/Keys.h"
 
@@ -48,7 +47,8 @@ protected:
         int best = -1000000;
         for (int i = 0; i < count; ++i) {
             const Position::Undo undo = position.Play(moves[i]);
-            best = std::max(best, -BestLead(position));
+            const int after = BestLead(position);
+            best = std::max(best, position.SideToMove() == side ? after : -after);
             position.TakeBack(undo);
         }
         return best;
@@ -74,7 +74,7 @@ TEST_F(ComputerTest, PositionMovesAreExactlyTheGamesMoves)
                 Drag(from, to);
                 const Move pair{std::min(from, to), std::max(from, to)};
                 const bool isListed = std::find(listed, listed + count, pair) != listed + count;
-                const bool moved = S().m_nSide != start.m_nSide;
+                const bool moved = S().m_nMovesLeft[start.m_nSide] != start.m_nMovesLeft[start.m_nSide];
                 ASSERT_EQ(moved, isListed) << "trial " << trial << " drag " << from << " to " << to;
                 if (!moved)
                     continue;
@@ -82,7 +82,7 @@ TEST_F(ComputerTest, PositionMovesAreExactlyTheGamesMoves)
                 const Position::Undo undo = position.Play(Move{from, to});
                 EXPECT_TRUE(std::equal(S().m_nSquareColor, S().m_nSquareColor + kSquares,
                                        position.State().m_nSquareColor));
-                EXPECT_EQ(S().m_nScore[start.m_nSide] - start.m_nScore[start.m_nSide], undo.gain);
+                EXPECT_EQ(S().m_nScore[start.m_nSide] - start.m_nScore[start.m_nSide], undo.outcome.scoreChange);
                 EXPECT_EQ(position.State().m_nScore[start.m_nSide], S().m_nScore[start.m_nSide]);
                 position.TakeBack(undo);
                 ASSERT_EQ(position.State(), start);
@@ -111,8 +111,10 @@ TEST_F(ComputerTest, NormalTakesTheBestImmediateScoreAndHardTheBestLeadAtTheRoun
         EXPECT_EQ(hard.LastSearch().depth, 3);
         EXPECT_EQ(chosen, hardAgain.ChooseMove(S())) << "the same seed plays the same";
         const int best = BestLead(position);
+        const int mover = position.SideToMove();
         const Position::Undo undo = position.Play(chosen);
-        EXPECT_EQ(-BestLead(position), best) << "trial " << trial;
+        const int after = BestLead(position);
+        EXPECT_EQ(position.SideToMove() == mover ? after : -after, best) << "trial " << trial;
         position.TakeBack(undo);
     }
 }
