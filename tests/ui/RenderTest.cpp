@@ -15,7 +15,6 @@
 #include <wx/image.h>
 #include <wx/translation.h>
 
-#include "app/Translations.h"
 
 #include "game/Deal.h"
 #include "i18n/Translate.h"
@@ -26,6 +25,7 @@
 #include "ui/WxCanvas.h"
 #include "ui/print/PrintLayout.h"
 #include "support/OffscreenGame.h"
+#include "support/ShippedLanguage.h"
 
 namespace vexadra {
 namespace {
@@ -249,19 +249,6 @@ TEST(Render, RepeatedPaintsMakeNoNewFonts)
 }
 
 // --- Every shipped language fits the smallest and a large screen, and the paper --------
-
-// The program's catalogues for one language while it lives; English after it.
-class Language {
-public:
-    explicit Language(const std::string& code) : m_found(InstallTranslations(code, VEXADRA_TEST_LOCALE_DIR)) {}
-    ~Language() { RemoveTranslations(); }
-    Language(const Language&) = delete;
-    Language& operator=(const Language&) = delete;
-    bool Found() const { return m_found; }
-
-private:
-    bool m_found;
-};
 
 // What of the game screen runs past the client area or its own strip, one entry each;
 // empty when everything fits. Texts are measured in the very fonts they are drawn in.
