@@ -20,20 +20,7 @@ const char* const kUsage =
        "  --opponent=WHO   who plays the right side: two (two players, the default),\n"
        "                   or the computer at easy, normal or hard\n"
        "  -h, --help       show this help and exit\n"
-       "  --version        show the version and exit\n"
-       "\n"
-       "Keys:\n"
-       "  drag with the left button   move a colour of your own board\n"
-       "  arrow keys, Home            move the frame over your own board (Home: top-left)\n"
-       "  Space or Return             pick up the colour under the frame; again: put it there\n"
-       "  Escape                      drop the colour picked up\n"
-       "  End                         at the start of a round: end the game, list the scores;\n"
-       "                              on the instructions page: back to the game\n"
-       "  F1                          show the instructions\n"
-       "  F2                          list the scores of the completed games\n"
-       "  Insert                      write a number 1 to 16 on every colour\n"
-       "  Ctrl+P                      print the instructions\n"
-       "  Ctrl+Q, Alt+F4              quit\n");
+       "  --version        show the version and exit\n");
 const char* const kBadCommandLine = N_("this command line is not understood");
 
 } // namespace vexadra

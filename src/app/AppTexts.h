@@ -10,7 +10,7 @@ extern const char* const kAboutVersionText;   // the About box keeps its own, ol
 extern const char* const kAboutNotice;
 extern const char* const kTooSmallMessage;
 extern const char* const kNoDisplayMessage;
-extern const char* const kUsage;            // --help: the options and the keys
+extern const char* const kUsage;            // --help: the options (the keys follow from Shortcuts.h)
 extern const char* const kBadCommandLine;   // when the parser gives no reason of its own
 
 } // namespace vexadra

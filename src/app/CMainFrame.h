@@ -9,6 +9,7 @@
 namespace vexadra {
 
 class CVexadraView;
+class PlayCommands;
 class ScreenChangeWatch;
 struct StartupOptions;
 
@@ -39,6 +40,7 @@ private:
     // The work area the window was last fitted to, and who tells of its changes.
     wxRect m_workArea;
     std::unique_ptr<ScreenChangeWatch> m_screenWatch;
+    std::unique_ptr<PlayCommands> m_commands;
 
     wxDECLARE_EVENT_TABLE();
 };

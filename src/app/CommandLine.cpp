@@ -8,6 +8,7 @@
 #include <wx/translation.h>
 
 #include "app/AppTexts.h"
+#include "app/Shortcuts.h"
 #include "app/StartupOptions.h"
 #include "app/Version.h"
 #include "i18n/Translate.h"
@@ -56,7 +57,7 @@ std::optional<int> ParseCommandLine(int argc, char** argv, StartupOptions& optio
         return Refuse(errors.text.empty() ? Tr(kBadCommandLine) : errors.text);
 
     if (parser.Found("help")) {
-        std::fputs(Tr(kUsage).c_str(), stdout);
+        std::fputs((Tr(kUsage) + "\n" + ShortcutsHelpText()).c_str(), stdout);
         return 0;
     }
     if (parser.Found("version")) {

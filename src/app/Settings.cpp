@@ -13,6 +13,8 @@ std::optional<bool> ParseSoundSetting(std::string_view text)
 
 std::string_view SoundSettingName(bool on) { return on ? "on" : "off"; }
 
+void ReadSwitchSetting(std::string_view text, bool& value) { value = ParseSoundSetting(text).value_or(value); }
+
 Settings SettingsFromTexts(std::string_view sound, std::string_view opponent)
 {
     Settings settings;
@@ -50,7 +52,9 @@ std::string SettingLines(std::string_view fileText)
             continue;
         const std::string_view key = Trimmed(line.substr(0, equals));
         const std::string_view value = Trimmed(line.substr(equals + 1));
-        if ((key == "sound" || key == "opponent") && IsSettingWord(value))
+        const bool ours = key == "sound" || key == "opponent" || key == kNumbersKey || key == kShowLastMoveKey ||
+                          key == kMarkRefusedKey;
+        if (ours && IsSettingWord(value))
             kept.append(key).append("=").append(value).append("\n");
     }
     return kept;

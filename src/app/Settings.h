@@ -1,7 +1,7 @@
 #pragma once
-// The player's choices that outlive a run: the sound switch and the opponent. Only
-// these two values are kept, and a value read back is used only when it is one the
-// program itself writes.
+// The player's choices that outlive a run: the sound switch, the opponent and the View
+// menu's three switches. Only these values are kept, and a value read back is used only
+// when it is one the program itself writes.
 
 #include <optional>
 #include <string>
@@ -14,7 +14,16 @@ namespace vexadra {
 struct Settings {
     bool sound = true;
     std::optional<Opponent> opponent;  // none: nothing remembered yet
+    // The View menu; all off leaves the screen as the game has always drawn it.
+    bool numbers = false;
+    bool showLastMove = false;
+    bool markRefused = false;
 };
+
+// The settings file's keys of the View menu's switches, which are written "on" or "off".
+inline constexpr std::string_view kNumbersKey = "numbers";
+inline constexpr std::string_view kShowLastMoveKey = "lastmove";
+inline constexpr std::string_view kMarkRefusedKey = "refused";
 
 // The words the settings file uses for the sound switch: "on" and "off".
 std::optional<bool> ParseSoundSetting(std::string_view text);
@@ -27,7 +36,11 @@ Settings SettingsFromTexts(std::string_view sound, std::string_view opponent);
 // A settings file is read only this far; anything longer is not one of ours.
 constexpr std::size_t kMaxSettingsFileBytes = 4096;
 
-// The lines of a settings file that can be ours ("sound=..." and "opponent=...", spaces
+// Reads an "on"/"off" switch of the View menu into value; anything else leaves it.
+void ReadSwitchSetting(std::string_view text, bool& value);
+
+// The lines of a settings file that can be ours ("sound=...", "opponent=..." and the
+// View menu's switches, spaces
 // around the parts allowed), each ending in a line feed; everything else is dropped so
 // that a garbled file cannot upset the reader.
 std::string SettingLines(std::string_view fileText);

@@ -68,12 +68,23 @@ Settings SettingsStore::Load() const
     const auto config = ReadConfig(m_path);
     const wxString sound = config->Read(kSoundKey, wxString());
     const wxString opponent = config->Read(kOpponentKey, wxString());
-    return SettingsFromTexts(sound.utf8_string(), opponent.utf8_string());
+    Settings settings = SettingsFromTexts(sound.utf8_string(), opponent.utf8_string());
+    const std::pair<std::string_view, bool*> switches[] = {{kNumbersKey, &settings.numbers},
+                                                           {kShowLastMoveKey, &settings.showLastMove},
+                                                           {kMarkRefusedKey, &settings.markRefused}};
+    for (const auto& [key, value] : switches)
+        ReadSwitchSetting(config->Read(wxString::FromUTF8(key.data(), key.size()), wxString()).utf8_string(), *value);
+    return settings;
 }
 
 void SettingsStore::RememberSound(bool on) const { Write(kSoundKey, SoundSettingName(on)); }
 
 void SettingsStore::RememberOpponent(Opponent opponent) const { Write(kOpponentKey, OpponentName(opponent)); }
+
+void SettingsStore::RememberSwitch(std::string_view key, bool on) const
+{
+    Write(wxString::FromUTF8(key.data(), key.size()), SoundSettingName(on));
+}
 
 void SettingsStore::Write(const wxString& key, std::string_view value) const
 {

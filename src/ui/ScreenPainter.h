@@ -15,6 +15,7 @@
 #include "ui/Canvas.h"
 #include "ui/Geometry.h"
 #include "ui/LayoutMemo.h"
+#include "ui/SquareMarks.h"
 #include "ui/Texts.h"
 
 namespace vexadra {
@@ -50,6 +51,10 @@ public:
     const FontSpec& TextFont() const { return m_fontText; }
     const FontSpec& LabelFont() const { return m_fontLabel; }
     const FontSpec& NumberFont() const { return m_fontNumber; }
+
+    // The squares that carry this mark from now on: the old ones lose it, the new ones
+    // get it, both drawn at once.
+    void SetMarks(SquareMark mark, std::vector<int> squares);
 
     void FillSquare(int n, const Brush& brush) override;
     void FillSquares() override;
@@ -110,6 +115,7 @@ private:
     std::string m_strTitle;
     std::string m_strBanner;
     std::string m_strDateTime;
+    std::array<std::vector<int>, kSquareMarkKinds> m_marks;
 };
 
 } // namespace vexadra

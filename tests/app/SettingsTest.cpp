@@ -24,8 +24,13 @@ TEST(Settings, TakeOnlyTheWordsTheProgramWritesAndKeepTheDefaultsOtherwise)
 TEST(Settings, AGarbledFileKeepsOnlyLinesThatCanBeOurs)
 {
     const std::string garbled = std::string("\x01\xff[group\n=\n=off\n sound = off \r\nopponent=hard=1\n") +
-                                "opponent=$HOME\nvolume=3\nopponent\teasy\nopponent\t=\teasy";
-    EXPECT_EQ(SettingLines(garbled), "sound=off\nopponent=easy\n");
+                                "opponent=$HOME\nvolume=3\nopponent\teasy\nopponent\t=\teasy\nlastmove = on\nrefused=1";
+    EXPECT_EQ(SettingLines(garbled), "sound=off\nopponent=easy\nlastmove=on\n");
+    bool on = false;
+    ReadSwitchSetting("on", on);
+    EXPECT_TRUE(on);
+    ReadSwitchSetting("yes", on);
+    EXPECT_TRUE(on) << "an unknown word leaves the switch as it was";
     EXPECT_EQ(SettingLines(""), "");
 }
 
