@@ -258,3 +258,23 @@ class PlayTest(BoardTestCase):
                           self.box_text("moves", 0)], ["1/1", "0", "0", "6"])
         self.assertEqual(self.active_side(screen), 0)
         self.assertNotEqual(board_colours(screen, self.layout), colours, "a new deal")
+
+        # View > Show Last Move: a diamond on the move's two squares and on what it took,
+        # gone with the move; the switch is remembered.
+        fresh = self.game_area()
+        g.key("alt+v", "l")
+        f, t = plan_move(board_colours(screen, self.layout), 0, capture=True)
+        self.play(f, t)
+        g.settle(0.6)
+        screen = g.screenshot(save_as=self.artifact("last-move.png"))
+        after = board_colours(screen, self.layout)
+
+        def diamond(n):
+            l, t_, r, b = self.layout.square(n)
+            return screen.pixel((l + r) // 2, b - 1 - max(4, (r - l) // 10) - max(3, (b - t_) // 10)) == WHITE
+        taken = [n for n in range(16, 32) if after[n] == BLACK]
+        self.assertEqual([n for n in range(32) if diamond(n)], sorted([f, t] + taken))
+        g.key("ctrl+z")
+        g.wait_for(lambda: self.game_area() == fresh, "the move and its marks gone")
+        with open(f"{g.tmp}/config/vexadra/vexadra.conf") as settings:
+            self.assertIn("lastmove=on", settings.read().split())
