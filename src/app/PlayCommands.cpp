@@ -49,7 +49,7 @@ PlayCommands::PlayCommands(wxFrame& frame, CVexadraView& view, const Settings& r
     frame.Bind(wxEVT_MENU, &PlayCommands::OnViewSwitch, this, ID_VIEW_NUMBERS, ID_VIEW_REFUSED);
     frame.Bind(wxEVT_UPDATE_UI, &PlayCommands::OnUpdateNumbers, this, ID_VIEW_NUMBERS);
     frame.Bind(wxEVT_MENU, &PlayCommands::OnHelpKey, this, ID_HELP_INSTRUCTIONS, ID_HELP_SCORES);
-    frame.Bind(wxEVT_MENU, &PlayCommands::OnShortcuts, this, ID_HELP_SHORTCUTS);
+    frame.Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowShortcuts(); }, ID_HELP_SHORTCUTS);
     frame.Bind(wxEVT_CHAR_HOOK, &PlayCommands::OnFrameKey, this);
     // Numbers only ever switched on before: a remembered "off" leaves the written start.
     if (remembered.numbers)
@@ -61,7 +61,8 @@ PlayCommands::PlayCommands(wxFrame& frame, CVexadraView& view, const Settings& r
 bool PlayCommands::AbandonConfirmed()
 {
     const auto dialog = m_view.DialogShown();
-    wxMessageDialog question(&m_frame, _("Abandon this game?"), kAppName, wxOK | wxCANCEL | wxCANCEL_DEFAULT | wxICON_QUESTION);
+    wxMessageDialog question(&m_frame, _("Abandon this game?"), kAppName,
+                             wxOK | wxCANCEL | wxCANCEL_DEFAULT | wxICON_QUESTION);
     question.SetOKCancelLabels(_("&Abandon Game"), wxID_CANCEL);
     return question.ShowModal() == wxID_OK;
 }
@@ -99,9 +100,12 @@ void PlayCommands::OnViewSwitch(wxCommandEvent& event)
     }
 }
 
-void PlayCommands::OnHelpKey(wxCommandEvent& event) { m_view.PressKey(event.GetId() == ID_HELP_INSTRUCTIONS ? VK_F1 : VK_F2); }
+void PlayCommands::OnHelpKey(wxCommandEvent& event)
+{
+    m_view.PressKey(event.GetId() == ID_HELP_INSTRUCTIONS ? VK_F1 : VK_F2);
+}
 
-void PlayCommands::OnShortcuts(wxCommandEvent&)
+void PlayCommands::ShowShortcuts()
 {
     const auto dialog = m_view.DialogShown();
     ShortcutsDlg shortcuts(&m_frame);
@@ -115,8 +119,7 @@ void PlayCommands::OnFrameKey(wxKeyEvent& event)
     const int code = event.GetKeyCode();
     const bool ctrl = (event.GetModifiers() & wxMOD_CONTROL) != 0;
     if (ctrl && (code == '?' || (code == '/' && event.ShiftDown()))) {
-        wxCommandEvent shortcuts(wxEVT_MENU, ID_HELP_SHORTCUTS);
-        OnShortcuts(shortcuts);
+        ShowShortcuts();
         return;
     }
     event.Skip();

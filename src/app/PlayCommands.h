@@ -11,6 +11,7 @@ namespace vexadra {
 
 class CVexadraView;
 
+// Apart from Commands.h's, so that both lists can grow without meeting.
 enum : int {
     ID_GAME_NEW = wxID_HIGHEST + 100,
     ID_GAME_HINT,
@@ -42,7 +43,7 @@ private:
     void OnUpdateNumbers(wxUpdateUIEvent& event);
     void OnViewSwitch(wxCommandEvent& event);
     void OnHelpKey(wxCommandEvent& event);
-    void OnShortcuts(wxCommandEvent& event);
+    void ShowShortcuts();
     void OnFrameKey(wxKeyEvent& event);
     bool AbandonConfirmed();
 
