@@ -18,6 +18,7 @@ test_packages=(
   desktop-file-utils appstream libbenchmark-dev time
   openbox wmctrl x11-xserver-utils weston
   pulseaudio pulseaudio-utils
+  clang libclang-rt-14-dev
 )
 package_packages=(
   devscripts debhelper lintian dpkg-dev xvfb xauth

@@ -21,6 +21,10 @@ const char* const kUsage =
        "                   or the computer at easy, normal or hard\n"
        "  -h, --help       show this help and exit\n"
        "  --version        show the version and exit\n");
-const char* const kBadCommandLine = N_("this command line is not understood");
+const char* const kUnknownOption = N_("unknown option '%s'");
+const char* const kStrayArgument = N_("unexpected argument '%s'");
+const char* const kOptionNeedsValue = N_("option '%s' needs a value");
+const char* const kOptionTakesNoValue = N_("option '%s' takes no value");
+const char* const kUnknownOpponent = N_("unknown opponent '%s' (two, easy, normal or hard)");
 
 } // namespace vexadra

@@ -13,7 +13,6 @@
 #include <wx/image.h>
 #include <wx/translation.h>
 
-#include "app/Translations.h"
 
 #include "game/Deal.h"
 #include "i18n/Translate.h"
@@ -24,6 +23,7 @@
 #include "ui/WxCanvas.h"
 #include "ui/print/PrintLayout.h"
 #include "support/OffscreenGame.h"
+#include "support/ShippedLanguage.h"
 
 namespace vexadra {
 namespace {
@@ -247,19 +247,6 @@ TEST(Render, RepeatedPaintsMakeNoNewFonts)
 }
 
 // --- Every shipped language fits the smallest and a large screen, and the paper --------
-
-// The program's catalogues for one language while it lives; English after it.
-class Language {
-public:
-    explicit Language(const std::string& code) : m_found(InstallTranslations(code, VEXADRA_TEST_LOCALE_DIR)) {}
-    ~Language() { RemoveTranslations(); }
-    Language(const Language&) = delete;
-    Language& operator=(const Language&) = delete;
-    bool Found() const { return m_found; }
-
-private:
-    bool m_found;
-};
 
 // A single line must fit as it is; a wrapped text must fit both ways.
 void ExpectFits(Canvas& canvas, const FontSpec& font, const std::string& text, const Rect& area, bool wrapped,
