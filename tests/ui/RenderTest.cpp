@@ -302,7 +302,7 @@ std::string Listed(const std::vector<std::string>& items)
 {
     std::string all;
     for (const std::string& item : items)
-        all += (all.empty() ? "" : "; ") + item;
+        all.append(all.empty() ? "" : "; ").append(item);
     return all;
 }
 
@@ -436,7 +436,8 @@ TEST(RenderSweep, EveryAcceptedClientAreaFitsInEveryShippedLanguage)
             const ScreenGeometry g = ComputeGeometry(size.cx, size.cy);
             const std::vector<std::string> over = Overruns(canvas, g, FitPanelFonts(canvas, g, 3 * g.m_nUnitY));
             if (!over.empty() && ++failed <= 12)
-                first += "\n" + std::to_string(size.cx) + "x" + std::to_string(size.cy) + ": " + Listed(over);
+                first.append("\n").append(std::to_string(size.cx)).append("x").append(std::to_string(size.cy))
+                    .append(": ").append(Listed(over));
         }
         EXPECT_EQ(failed, 0) << code << " of " << sizes.size() << ", first:" << first;
     }
