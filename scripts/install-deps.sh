@@ -19,6 +19,7 @@ test_packages=(
   openbox wmctrl x11-xserver-utils weston
   pulseaudio pulseaudio-utils
   clang libclang-rt-14-dev
+  mutter kwin-wayland kwin-x11 kwin-style-breeze dbus-x11
 )
 package_packages=(
   devscripts debhelper lintian dpkg-dev xvfb xauth

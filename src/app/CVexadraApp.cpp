@@ -14,6 +14,7 @@
 #include "ui/NativeCalls.h"
 
 #include <wx/evtloop.h>
+#include <wx/log.h>
 
 namespace vexadra {
 
@@ -49,6 +50,12 @@ CVexadraApp::~CVexadraApp() = default;
 
 bool CVexadraApp::OnInit()
 {
+#ifdef NDEBUG
+    // The toolkit's notes to its own developers (under Wayland "window wxMenuBar... lost
+    // focus even though it didn't have it" at each menu) are no business of a player's
+    // terminal; warnings and errors still get through.
+    wxLog::SetLogLevel(wxLOG_Info);
+#endif
     // Nothing is kept but the two remembered choices: no recent files, no window places.
     SetAppName("vexadra");
     SetAppDisplayName("Vexadra");

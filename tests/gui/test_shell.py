@@ -32,7 +32,7 @@ class ShellTest(GuiTestCase):
         def icon_sizes():
             out = run(["xprop", "-id", g.window, "_NET_WM_ICON"], env=g.env, check=False).stdout
             return [int(w) for w, h in re.findall(r"Icon \((\d+) x (\d+)\)", out) if w == h]
-        g.wait_for(lambda: icon_sizes() == [16, 32, 48, 64, 128], "the window's icons")
+        g.wait_for(lambda: sorted(icon_sizes()) == [16, 32, 48, 64, 128], "the window's icons")
 
         # With no window manager to do it, the game itself follows the screen to a new size.
         switch_screen_mode(self.x, 800, 600)
