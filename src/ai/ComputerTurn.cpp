@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "game/Keys.h"
-#include "sound/Cues.h"
 
 namespace vexadra::ai {
 
@@ -43,7 +42,7 @@ void ComputerTurn::PersonRelease(Point point)
     }
     const GameState& s = m_game.State();
     if (!s.m_bInstructions && s.m_nPressState == kPressPicked)
-        PlayCue(IDR_SOUND_BRRR);
+        m_game.Refuse(m_game.SquareAt(point));
 }
 
 void ComputerTurn::PersonKey(int nChar)
@@ -51,9 +50,27 @@ void ComputerTurn::PersonKey(int nChar)
     const GameState& s = m_game.State();
     const bool drop = (nChar == VK_SPACE || nChar == VK_RETURN) && !s.m_bInstructions && s.KeyPickSquare() >= 0;
     if (drop && HoldsTurn())
-        PlayCue(IDR_SOUND_BRRR);
+        m_game.Refuse(s.FocusSquare());
     else
         m_game.OnKeyDown(nChar);
+}
+
+bool ComputerTurn::Undo()
+{
+    if (!m_game.CanUndo())
+        return false;
+    Drop();
+    // Against the computer its answer goes too: the person is to move again.
+    do
+        m_game.UndoMove();
+    while (m_computer != nullptr && m_game.CanUndo() && m_game.State().m_nSide == kComputerSide);
+    return true;
+}
+
+void ComputerTurn::NewGame()
+{
+    Drop();
+    m_game.NewGame();
 }
 
 ComputerTurn::TurnKey ComputerTurn::KeyNow() const

@@ -43,6 +43,13 @@ public:
     // refused like a mouse release while the computer holds the turn.
     void PersonKey(int nChar);
 
+    // Takes back the newest move; against the computer as many more as give the person
+    // the turn again. A turn under way is dropped (its mark must then go). False when
+    // there was nothing to take back.
+    bool Undo();
+    // Abandons the game in progress for a fresh one; a turn under way is dropped.
+    void NewGame();
+
     enum class Step {
         Idle,      // not the computer's turn
         Waiting,   // its turn, nothing to show yet

@@ -21,19 +21,6 @@ const char* const kUsage =
        "                   or the computer at easy, normal or hard\n"
        "  -h, --help       show this help and exit\n"
        "  --version        show the version and exit\n");
-const char* const kKeysHelp =
-    N_("Keys:\n"
-       "  drag with the left button   move a colour of your own board\n"
-       "  arrow keys, Home            move the frame over your own board (Home: top-left)\n"
-       "  Space or Return             pick up the colour under the frame; again: put it there\n"
-       "  Escape                      drop the colour picked up\n"
-       "  End                         at the start of a round: end the game, list the scores;\n"
-       "                              on the instructions page: back to the game\n"
-       "  F1                          show the instructions\n"
-       "  F2                          list the scores of the completed games\n"
-       "  Insert                      write a number 1 to 16 on every colour\n"
-       "  Ctrl+P                      print the instructions\n"
-       "  Ctrl+Q, Alt+F4              quit\n");
 const char* const kUnknownOption = N_("unknown option '%s'");
 const char* const kStrayArgument = N_("unexpected argument '%s'");
 const char* const kOptionNeedsValue = N_("option '%s' needs a value");

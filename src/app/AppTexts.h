@@ -11,7 +11,6 @@ extern const char* const kAboutNotice;
 extern const char* const kTooSmallMessage;
 extern const char* const kNoDisplayMessage;
 extern const char* const kUsage;            // --help: the usage line and the options
-extern const char* const kKeysHelp;         // --help: the keys, after the options
 // What is wrong with a command line; %s is the argument or option at fault.
 extern const char* const kUnknownOption;
 extern const char* const kStrayArgument;

@@ -16,6 +16,7 @@
 #include "app/CAboutDlg.h"
 #include "app/CVexadraApp.h"
 #include "app/Commands.h"
+#include "app/PlayCommands.h"
 #include "app/ScreenChangeWatch.h"
 #include "app/SettingsStore.h"
 #include "app/StartupOptions.h"
@@ -80,6 +81,7 @@ CMainFrame::CMainFrame(const StartupOptions& options)
     view.layoutMemoPath = LayoutMemoFilePath().utf8_string();
     m_view = new CVexadraView(this, view);
     m_view->SetOpponent(theApp->OpponentAtStart());
+    m_commands = std::make_unique<PlayCommands>(*this, *m_view, theApp->RememberedAtStart());
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -92,6 +94,7 @@ void CMainFrame::BuildMenu()
     file->AppendSeparator();
     file->Append(wxID_EXIT, _("E&xit"));
     auto* game = new wxMenu;
+    AppendGameCommands(*game);
     game->AppendRadioItem(ID_OPPONENT_TWO_PLAYERS, _("&Two Players"));
     game->AppendRadioItem(ID_OPPONENT_EASY, _("Computer, &Easy"));
     game->AppendRadioItem(ID_OPPONENT_NORMAL, _("Computer, &Normal"));
@@ -100,10 +103,12 @@ void CMainFrame::BuildMenu()
     game->AppendSeparator();
     game->AppendCheckItem(ID_GAME_SOUND, _("&Sound"))->Check(IsSoundOn());
     auto* help = new wxMenu;
+    AppendHelpCommands(*help);
     help->Append(wxID_ABOUT, _("&About Vexadra..."));
     auto* bar = new wxMenuBar;
     bar->Append(file, _("&File"));
     bar->Append(game, _("&Game"));
+    bar->Append(BuildViewMenu(theApp->RememberedAtStart()), _("&View"));
     bar->Append(help, _("&Help"));
     SetMenuBar(bar);
 }

@@ -10,6 +10,7 @@
 namespace vexadra {
 
 class CVexadraView;
+class PlayCommands;
 class ScreenChangeWatch;
 struct StartupOptions;
 
@@ -45,6 +46,7 @@ private:
     // desktop leaves it inside its panels, title bar and borders.
     std::optional<wxSize> m_maximizedClient;
     std::unique_ptr<ScreenChangeWatch> m_screenWatch;
+    std::unique_ptr<PlayCommands> m_commands;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/AppTexts.h"
+#include "app/Shortcuts.h"
 #include "app/StartupOptions.h"
 #include "app/Version.h"
 #include "i18n/Translate.h"
@@ -72,7 +73,7 @@ std::string Printable(std::string_view argument)
     return shown;
 }
 
-std::string UsageText() { return Tr(kUsage) + "\n" + Tr(kKeysHelp); }
+std::string UsageText() { return Tr(kUsage) + "\n" + ShortcutsHelpText(); }
 
 CommandLineVerdict ReadCommandLine(std::span<const std::string_view> args, StartupOptions& options)
 {

@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vexadra {
 
@@ -55,6 +56,12 @@ Settings ReadSettings(std::string_view fileText)
         settings.sound = ParseSoundSetting(sound->value).value_or(settings.sound);
     if (const auto opponent = DecidingLine(fileText, kOpponentKey))
         settings.opponent = ParseOpponent(opponent->value);
+    const std::pair<std::string_view, bool*> switches[] = {{kNumbersKey, &settings.numbers},
+                                                           {kShowLastMoveKey, &settings.showLastMove},
+                                                           {kMarkRefusedKey, &settings.markRefused}};
+    for (const auto& [key, value] : switches)
+        if (const auto line = DecidingLine(fileText, key))
+            *value = ParseSoundSetting(line->value).value_or(*value);
     return settings;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The player's choices that outlive a run: the sound switch and the opponent, kept as
+// The player's choices that outlive a run: the sound switch, the opponent and the View
+// menu's three switches, kept as
 // "key=value" lines of a small text file. The player may keep other lines there (a
 // comment, a key of a later version): they are read past and written back untouched.
 
@@ -14,12 +15,20 @@ namespace vexadra {
 struct Settings {
     bool sound = true;
     std::optional<Opponent> opponent;  // none: nothing remembered yet
+    // The View menu; all off leaves the screen as the game has always drawn it.
+    bool numbers = false;
+    bool showLastMove = false;
+    bool markRefused = false;
 
     bool operator==(const Settings&) const = default;
 };
 
 inline constexpr std::string_view kSoundKey = "sound";
 inline constexpr std::string_view kOpponentKey = "opponent";
+// The View menu's switches, written "on" or "off" like the sound.
+inline constexpr std::string_view kNumbersKey = "numbers";
+inline constexpr std::string_view kShowLastMoveKey = "lastmove";
+inline constexpr std::string_view kMarkRefusedKey = "refused";
 
 // The words the settings file uses for the sound switch: "on" and "off".
 std::optional<bool> ParseSoundSetting(std::string_view text);

@@ -24,4 +24,9 @@ void SettingsStore::RememberOpponent(Opponent opponent) const
     WriteSettingToFile(m_path.utf8_string(), kOpponentKey, OpponentName(opponent));
 }
 
+void SettingsStore::RememberSwitch(std::string_view key, bool on) const
+{
+    WriteSettingToFile(m_path.utf8_string(), key, SoundSettingName(on));
+}
+
 } // namespace vexadra

@@ -29,6 +29,8 @@ public:
     // file the program may not rewrite keeps the choice for this run only.
     void RememberSound(bool on) const;
     void RememberOpponent(Opponent opponent) const;
+    // One of the View menu's switches, by its key (kNumbersKey...).
+    void RememberSwitch(std::string_view key, bool on) const;
 
     const wxString& Path() const { return m_path; }
 

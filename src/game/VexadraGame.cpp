@@ -59,7 +59,14 @@ int VexadraGame::HitTest(Point point, int first, int last) const
     return -1;
 }
 
-void VexadraGame::Reject() { PlayCue(IDR_SOUND_BRRR); }
+void VexadraGame::SetRefusedListener(std::function<void(int)> refused) { m_refused = std::move(refused); }
+
+void VexadraGame::Refuse(int square)
+{
+    PlayCue(IDR_SOUND_BRRR);
+    if (m_refused)
+        m_refused(square);
+}
 
 void VexadraGame::OnLButtonDown(Point point)
 {
@@ -82,7 +89,7 @@ void VexadraGame::PickUp(int n)
         s.m_crFrom = s.ShownColorOf(n);
     if (n < 0 || s.m_crFrom == s.BlackReference()) {
         s.m_nPressState = kPressNothing;
-        Reject();
+        Refuse(n);
         return;
     }
     s.m_nFromSquare = n;
@@ -103,7 +110,7 @@ void VexadraGame::Drop(int dropped)
         s.m_crTo = s.ShownColorOf(dropped);
     if (s.m_crTo == s.BlackReference()) {
         s.m_nPressState = kPressOnEmpty;
-        Reject();
+        Refuse(dropped);
         return;
     }
     s.m_brColor[kWorkBrushFrom] = Brush{s.m_crFrom};
@@ -112,11 +119,13 @@ void VexadraGame::Drop(int dropped)
     // Only a drop on the mover's own board is a move; the rules judge the rest.
     const bool fromOwnBoard = (s.m_nFromSquare < kBoardSquares) == (s.m_nSide == 0);
     const bool toOwnBoard = dropped >= 0 && (dropped < kBoardSquares) == (s.m_nSide == 0);
+    // The square the player aimed at, or the one picked up when the drop missed the boards.
+    const int concerned = dropped >= 0 ? dropped : s.m_nFromSquare;
     if (!fromOwnBoard || !toOwnBoard)
-        return Reject();
+        return Refuse(concerned);
     s.m_nSquare = dropped;
     if (!Play(Move{s.m_nFromSquare, dropped}).Legal())
-        Reject();
+        Refuse(concerned);
 }
 
 // Draws and sounds a move as the rules make it, each change as it happens.
@@ -397,7 +406,7 @@ void VexadraGame::OnKeyDown(int nChar)
 {
     GameState& s = m_state;
     if (s.m_bInstructions) {
-        if (nChar == VK_END)
+        if (nChar == VK_END || nChar == VK_ESCAPE)
             ReturnToGame();
         return;
     }

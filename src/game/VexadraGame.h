@@ -27,10 +27,16 @@ public:
     void SetScreen(GameScreen* screen);
     // Shows the scores list modally; called by End (after recording) and by F2.
     void SetShowScores(std::function<void()> showScores);
+    // Told of every refused pick-up or drop, with the square concerned (-1 for none).
+    void SetRefusedListener(std::function<void(int square)> refused);
 
     void OnLButtonDown(Point point);
     void OnLButtonUp(Point point);
     void OnKeyDown(int nChar);
+    // Answers a refused pick-up or drop: the rejection cue, and the listener is told.
+    void Refuse(int square);
+    // The square under a point of the window; -1 when on none.
+    int SquareAt(Point point) const { return HitTest(point, 0, kSquares - 1); }
 
     // Plays a move of the side to move as the player sees and hears it: drawn and sounded
     // step by step, and the next round started after the last move of a round. A refused
@@ -81,7 +87,6 @@ private:
     void ForgetKeyPick();
     // After a redraw of the boards: the frame and the pick-up mark back on their squares.
     void DrawKeyMarks();
-    void Reject();
     void PlayCaptureCue(bool lastMoveOfRound);
     void WaitForCue(int nID);
     // The whole game screen again from the state.
@@ -92,6 +97,7 @@ private:
     RandomSource& m_random;
     GameScreen* m_screen;
     std::function<void()> m_showScores;
+    std::function<void(int)> m_refused;
     PlayedMoves m_played;
     unsigned long long m_revision = 0;
 };

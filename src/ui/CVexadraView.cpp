@@ -11,6 +11,7 @@
 #include <wx/msgdlg.h>
 #include <wx/toplevel.h>
 
+#include "ai/Hint.h"
 #include "game/Keys.h"
 #include "scores/CScoresDlg.h"
 #include "ui/MeasuringSignature.h"
@@ -22,6 +23,9 @@ namespace vexadra {
 namespace {
 // The computer's turns are paced in steps of this many milliseconds.
 constexpr int kTurnTickMs = 40;
+// How long a hint and the mark of a refused move stay unless the player goes on first.
+constexpr int kHintShownMs = 3000;
+constexpr int kRefusedShownMs = 300;
 
 // Counts a handler as running for as long as the scope lives.
 class BusyScope {
@@ -57,19 +61,26 @@ CVexadraView::CVexadraView(wxWindow* parent, const ViewOptions& options)
       m_game(theScoresDlg, m_random),
       m_painter(m_game, options.version),
       m_turn(m_game, options.seed),
-      m_turnTimer(this)
+      m_turnTimer(this),
+      m_hintTimer(this),
+      m_refusedTimer(this)
 {
     Bind(wxEVT_TIMER, &CVexadraView::OnTurnTimer, this, m_turnTimer.GetId());
+    Bind(wxEVT_TIMER, &CVexadraView::OnMarkTimer, this, m_hintTimer.GetId());
+    Bind(wxEVT_TIMER, &CVexadraView::OnMarkTimer, this, m_refusedTimer.GetId());
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetBackgroundColour(*wxWHITE);
     m_painter.SetPresenter([this] { Present(); });
     m_game.SetScreen(&m_painter);
     m_game.SetShowScores([this] { ShowScores(); });
+    m_game.SetRefusedListener([this](int square) { MarkRefused(square); });
 }
 
 CVexadraView::~CVexadraView()
 {
     m_turnTimer.Stop();
+    m_hintTimer.Stop();
+    m_refusedTimer.Stop();
     m_game.SetScreen(nullptr);
 }
 
@@ -242,6 +253,7 @@ void CVexadraView::OnTurnTimer(wxTimerEvent&)
     switch (step) {
     case ai::ComputerTurn::Step::Moved:
         TraceComputerMove();
+        UpdateLastMoveMarks();
         Present();
         break;
     case ai::ComputerTurn::Step::Marked:
@@ -277,8 +289,12 @@ void CVexadraView::OnLeftDown(wxMouseEvent& event)
     SetFocus();
     if (m_bAborting || !m_game.State().m_bDealt)
         return;
-    BusyScope busy(m_nBusy);
-    m_game.OnLButtonDown(Point{event.GetX(), event.GetY()});
+    {
+        BusyScope busy(m_nBusy);
+        m_game.OnLButtonDown(Point{event.GetX(), event.GetY()});
+        AfterInput();
+    }
+    Present();
 }
 
 void CVexadraView::OnLeftUp(wxMouseEvent& event)
@@ -288,6 +304,7 @@ void CVexadraView::OnLeftUp(wxMouseEvent& event)
     {
         BusyScope busy(m_nBusy);
         m_turn.PersonRelease(Point{event.GetX(), event.GetY()});
+        AfterInput();
     }
     Present();
 }
@@ -299,13 +316,119 @@ void CVexadraView::OnKeyDown(wxKeyEvent& event)
         event.Skip();
         return;
     }
+    PressKey(key);
+}
+
+void CVexadraView::PressKey(int key)
+{
+    if (m_bAborting || !m_game.State().m_bDealt)
+        return;
     {
         BusyScope busy(m_nBusy);
         m_turn.PersonKey(key);
+        AfterInput();
         DrawComputerMark();
     }
     Present();
 }
+
+void CVexadraView::AfterInput()
+{
+    m_hintTimer.Stop();
+    m_painter.SetMarks(SquareMark::Hint, {});
+    UpdateLastMoveMarks();
+}
+
+void CVexadraView::UpdateLastMoveMarks()
+{
+    std::vector<int> squares;
+    const PlayedMoves& played = m_game.Played();
+    // A new deal has covered the squares of a move that ended its round.
+    if (m_bShowLastMove && !played.Empty() && !played.Last().endedRound) {
+        const PlayedMove& last = played.Last();
+        squares = {last.move.from, last.move.to};
+        for (const int taken : last.outcome.taken)
+            if (taken >= 0)
+                squares.push_back(taken);
+    }
+    // Set again even when unchanged: a redraw of the boards (an undo, the page gone) wiped them.
+    m_painter.SetMarks(SquareMark::LastMove, std::move(squares));
+}
+
+void CVexadraView::MarkRefused(int square)
+{
+    if (!m_bMarkRefused || square < 0)
+        return;
+    m_painter.SetMarks(SquareMark::Refused, {square});
+    m_refusedTimer.StartOnce(kRefusedShownMs);
+}
+
+void CVexadraView::OnMarkTimer(wxTimerEvent& event)
+{
+    // A move may be drawing itself step by step: the mark goes at the next tick instead.
+    if (m_nBusy > 0) {
+        (event.GetId() == m_hintTimer.GetId() ? m_hintTimer : m_refusedTimer).StartOnce(kTurnTickMs);
+        return;
+    }
+    m_painter.SetMarks(event.GetId() == m_hintTimer.GetId() ? SquareMark::Hint : SquareMark::Refused, {});
+    DrawComputerMark();
+    Present();
+}
+
+void CVexadraView::NewGame()
+{
+    {
+        BusyScope busy(m_nBusy);
+        m_turn.NewGame();
+        AfterInput();
+    }
+    Present();
+}
+
+bool CVexadraView::CanUndo() const { return m_game.CanUndo(); }
+
+void CVexadraView::UndoMove()
+{
+    {
+        BusyScope busy(m_nBusy);
+        m_turn.Undo();
+        AfterInput();
+    }
+    Present();
+}
+
+void CVexadraView::ShowHint()
+{
+    const GameState& s = m_game.State();
+    if (m_bAborting || !s.m_bDealt || s.m_bInstructions || m_turn.HoldsTurn())
+        return;
+    const vexadra::Move move = ai::HintMove(s);
+    if (move.IsNone())
+        return;
+    {
+        BusyScope busy(m_nBusy);
+        m_painter.SetMarks(SquareMark::Hint, {move.from, move.to});
+    }
+    m_hintTimer.StartOnce(kHintShownMs);
+    Present();
+}
+
+void CVexadraView::SetNumbers(bool on)
+{
+    m_game.State().m_bNumbers = on;
+    // A full paint from the state: switching off has no way but to redraw the squares.
+    Refresh(false);
+}
+
+void CVexadraView::SetShowLastMove(bool on)
+{
+    m_bShowLastMove = on;
+    UpdateLastMoveMarks();
+    if (m_bPaintedOnce)
+        Present();
+}
+
+void CVexadraView::SetMarkRefused(bool on) { m_bMarkRefused = on; }
 
 int GameKeyFor(int wxKeyCode, int modifiers)
 {

@@ -37,6 +37,18 @@ public:
     // The computer waits while the returned guard lives (a dialog of the frame is up).
     [[nodiscard]] std::shared_ptr<void> DialogShown();
 
+    // The menus' commands. The frame asks before NewGame when the game has moves.
+    void NewGame();
+    void UndoMove();
+    bool CanUndo() const;
+    // Marks the move a strong player would make for the side to move, for a few seconds.
+    void ShowHint();
+    // A game key as if it had been pressed in the window (F1, F2 from the Help menu).
+    void PressKey(int key);
+    void SetNumbers(bool on);
+    void SetShowLastMove(bool on);
+    void SetMarkRefused(bool on);
+
 private:
     void OnPaint(wxPaintEvent& event);
     void OnLeftDown(wxMouseEvent& event);
@@ -47,6 +59,11 @@ private:
     // The frame around the square the computer is about to move, when there is one.
     void DrawComputerMark();
     void TraceComputerMove();
+    // After every input the hint goes; the last move's marks follow the game.
+    void AfterInput();
+    void UpdateLastMoveMarks();
+    void MarkRefused(int square);
+    void OnMarkTimer(wxTimerEvent& event);
 
     // Runs a full paint of the game into the off-screen image.
     bool PaintGame();
@@ -77,6 +94,11 @@ private:
     ai::ComputerTurn m_turn;
     wxTimer m_turnTimer;
     int m_nDialogs = 0;
+    bool m_bShowLastMove = false;
+    bool m_bMarkRefused = false;
+    // Each takes its mark away when it runs out.
+    wxTimer m_hintTimer;
+    wxTimer m_refusedTimer;
 
     WindowImage m_image;
     std::unique_ptr<WxCanvas> m_canvas;

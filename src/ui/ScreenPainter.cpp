@@ -248,6 +248,9 @@ void ScreenPainter::RedrawSquare(int n)
     m_canvas->FillRect(square, shown);
     if (s.m_bNumbers)
         DrawSquareNumber(n, ColorNumber(s, shown));
+    for (int k = 0; k < kSquareMarkKinds; ++k)
+        if (std::find(m_marks[k].begin(), m_marks[k].end(), n) != m_marks[k].end())
+            DrawSquareMark(*m_canvas, square, static_cast<SquareMark>(k));
     const int width = std::max(2, square.Width() / kMarkRingDivisor);
     if (n == s.FocusSquare()) {
         DrawRing(square, width, kWhite);
@@ -276,6 +279,18 @@ void ScreenPainter::DrawKeyMarks()
     for (const int n : {s.FocusSquare(), s.KeyPickSquare()})
         if (n >= 0)
             RedrawSquare(n);
+    for (const auto& squares : m_marks)
+        for (const int n : squares)
+            RedrawSquare(n);
+}
+
+void ScreenPainter::SetMarks(SquareMark mark, std::vector<int> squares)
+{
+    std::vector<int> old = std::exchange(m_marks[static_cast<int>(mark)], std::move(squares));
+    for (const int n : old)
+        RedrawSquare(n);
+    for (const int n : m_marks[static_cast<int>(mark)])
+        RedrawSquare(n);
 }
 
 void ScreenPainter::DrawArrow(int side)

@@ -16,6 +16,7 @@
 #include "ui/Geometry.h"
 #include "ui/LayoutMemo.h"
 #include "ui/PanelFonts.h"
+#include "ui/SquareMarks.h"
 #include "ui/Texts.h"
 
 namespace vexadra {
@@ -51,6 +52,10 @@ public:
     const FontSpec& HelpFont() const { return m_fontHelp; }
     const FontSpec& HintFont() const { return m_fontHint; }
     const FontSpec& FiguresFont() const { return m_fontFigures; }
+
+    // The squares that carry this mark from now on: the old ones lose it, the new ones
+    // get it, both drawn at once.
+    void SetMarks(SquareMark mark, std::vector<int> squares);
 
     void FillSquare(int n, const Brush& brush) override;
     void FillSquares() override;
@@ -115,6 +120,7 @@ private:
     std::string m_strTitle;
     std::string m_strBanner;
     std::string m_strDateTime;
+    std::array<std::vector<int>, kSquareMarkKinds> m_marks;
 };
 
 } // namespace vexadra

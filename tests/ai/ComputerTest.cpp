@@ -168,8 +168,12 @@ TEST_F(ComputerTurnTest, MarksTheSquareThenMovesAndRefusesThePersonsDragsMeanwhi
     Press(marked);
     const GameState before = S();
     cues.calls.clear();
-    turn.PersonRelease(Centre(marked == kBoardSquares ? marked + 1 : marked - 1));
+    std::vector<int> refused;
+    game.SetRefusedListener([&refused](int square) { refused.push_back(square); });
+    const int aimed = marked == kBoardSquares ? marked + 1 : marked - 1;
+    turn.PersonRelease(Centre(aimed));
     EXPECT_EQ(Cues(), (std::vector<CueCall>{{IDR_SOUND_BRRR, false}}));
+    EXPECT_EQ(refused, std::vector<int>{aimed}) << "the refused drop's square, for its mark";
     ExpectPositionUnchanged(before);
     // The same drag from the keyboard: picked up with Space, dropped with Space.
     S().m_nFocus = marked - kBoardSquares;
@@ -188,6 +192,37 @@ TEST_F(ComputerTurnTest, MarksTheSquareThenMovesAndRefusesThePersonsDragsMeanwhi
     EXPECT_TRUE(turn.LastMove().from == marked || turn.LastMove().to == marked);
     EXPECT_EQ(turn.MarkedSquare(), -1);
     EXPECT_EQ(At(700), ComputerTurn::Step::Idle);
+}
+
+TEST_F(ComputerTurnTest, UndoDropsATurnUnderWayAndTakesBackTheAnswerWithThePersonsMove)
+{
+    const GameState start = S();
+    // What the player sees and plays on; a handler's working values may differ.
+    const auto ExpectPositionOfStart = [&] {
+        EXPECT_TRUE(std::equal(start.m_nSquareColor, start.m_nSquareColor + kSquares, S().m_nSquareColor));
+        EXPECT_EQ(S().m_nScore[0], start.m_nScore[0]);
+        EXPECT_EQ(S().m_nScore[1], start.m_nScore[1]);
+        EXPECT_EQ(S().m_nMovesLeft[0], kMovesPerRound);
+        EXPECT_EQ(S().m_nMovesLeft[1], kMovesPerRound);
+        EXPECT_EQ(S().m_nSide, 0);
+    };
+    QuietMove();
+    EXPECT_EQ(At(0), ComputerTurn::Step::Waiting);
+    EXPECT_EQ(At(250), ComputerTurn::Step::Marked);
+    EXPECT_TRUE(turn.Undo());
+    EXPECT_EQ(turn.MarkedSquare(), -1);
+    ExpectPositionOfStart();
+    EXPECT_EQ(At(300), ComputerTurn::Step::Idle);
+
+    QuietMove();
+    EXPECT_EQ(At(1000), ComputerTurn::Step::Waiting);
+    EXPECT_EQ(At(1250), ComputerTurn::Step::Marked);
+    ASSERT_EQ(At(1650), ComputerTurn::Step::Moved);
+    cues.calls.clear();
+    EXPECT_TRUE(turn.Undo());
+    ExpectPositionOfStart();
+    EXPECT_TRUE(Cues().empty());
+    EXPECT_FALSE(turn.Undo()) << "nothing left to take back";
 }
 
 TEST_F(ComputerTurnTest, WaitsWhileEndWouldActAndDropsATurnWhenPaused)

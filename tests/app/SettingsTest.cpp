@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace vexadra {
 namespace {
@@ -21,6 +22,9 @@ TEST(Settings, TheLastLineOfAKeyDecidesAndAWriteChangesOnlyThatLine)
     const std::string mine = "# mine\nsound=on\r\nvolume=3\n sound = off \r\nopponent=hard=1\nopponent\t=\thard";
     EXPECT_EQ(ReadSettings(mine), (Settings{false, Opponent::Hard}));
     EXPECT_EQ(ReadSettings("sound=OFF\nopponent=$HOME"), Settings{});
+    const Settings view = ReadSettings("lastmove = on\nrefused=yes\nnumbers=on\nnumbers=off");
+    EXPECT_EQ((std::vector<bool>{view.numbers, view.showLastMove, view.markRefused}),
+              (std::vector<bool>{false, true, false}));
     EXPECT_EQ(ReadSettings(std::string("sound") + '\0' + "=off"), Settings{});
     EXPECT_EQ(WithSetting(mine, kSoundKey, "on"), "# mine\nsound=on\r\nvolume=3\nsound=on\r\nopponent=hard=1\nopponent\t=\thard");
     EXPECT_EQ(WithSetting("volume=3", kSoundKey, "off"), "volume=3\nsound=off\n");

@@ -78,12 +78,13 @@ class ComputerTest(BoardTestCase):
         g.key("h")
         g.settle(0.5)
 
-        for move_number in range(6):
+        # Seven drags: the first, with its answer, is taken back, so the seventh ends the round.
+        for move_number in range(7):
             before = self.colours()
             move = plan_move(before, 0, capture=True) or plan_move(before, 0, capture=False)
             self.assertIsNotNone(move, "the left side has a move")
             released = self.release_drag(*move)
-            if move_number == 5:
+            if move_number == 6:
                 break
             (squares, moved_at), after = self.wait_answer(move_number + 1)
             if move_number == 0:
@@ -91,6 +92,14 @@ class ComputerTest(BoardTestCase):
                 self.assertLess((moved_at - released) / 1e9, 2.0, "the computer answered within 2 s")
             mine = self.after_move(before, *move)
             self.check_computer_move(mine, after, squares)
+            if move_number == 0:
+                # Undo takes back the answer and the person's move: the person is to move.
+                g.key("ctrl+z")
+                g.wait_for(lambda: self.colours() == before, "both moves taken back")
+                screen = g.screenshot(save_as=self.artifact("computer-undone.png"))
+                self.assertTrue(self.arrow_on(0, screen) and not self.arrow_on(1, screen), "the person's turn")
+                self.assertEqual(self.box_text("moves", 0), "6")
+                self.assertEqual(self.box_text("moves", 1), "6")
 
         # The computer's sixth move ends the round: the gong, then a fresh deal that it opens
         # (it moved second).
@@ -101,5 +110,5 @@ class ComputerTest(BoardTestCase):
         self.assertEqual(sorted(fresh[:16]), sorted(GAME_COLORS), "a new deal, nothing black")
         self.assertEqual(sorted(fresh[16:]), sorted(GAME_COLORS))
         # It opens round 2, after the pause that leaves End reachable, and hands the turn back.
-        (squares, _), after = self.wait_answer(7)
+        (squares, _), after = self.wait_answer(8)
         self.check_computer_move(fresh, after, squares)

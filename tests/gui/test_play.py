@@ -1,9 +1,10 @@
 """Two players at one mouse: capturing and rejected drags with their sounds, a whole
-round to the gong and the new deal, End with the scores list, F2, F1 and Insert."""
+round to the gong and the new deal, End with the scores list, F2, F1 and Insert; Undo,
+New Game, Hint and the View menu's marks."""
 
 import time
 
-from harness import (BLACK, GAME_COLORS, PAPER, GuiTestCase, Layout, audio_segments,
+from harness import (BLACK, GAME_COLORS, PAPER, WHITE, GuiTestCase, Layout, audio_segments,
                      board_colours, classify, ocr)
 
 
@@ -46,6 +47,12 @@ class BoardTestCase(GuiTestCase):
     def colours(self, name=None):
         return board_colours(self.game.screenshot(save_as=self.artifact(name) if name else None), self.layout)
 
+    def box_text(self, name, side=0):
+        shot = self.artifact("box.png")
+        self.game.screenshot(save_as=shot)
+        l, t, r, b = self.layout.box(name, side)
+        return "".join(ocr(shot, crop=(l + 3, t + 3, r - l - 6, b - t - 6)).split())
+
 
 class PlayTest(BoardTestCase):
 
@@ -55,12 +62,6 @@ class PlayTest(BoardTestCase):
 
     def cues(self):
         return [classify(length) for _, length in audio_segments(self.game.audio_file)]
-
-    def box_text(self, name, side=0):
-        shot = self.artifact("box.png")
-        self.game.screenshot(save_as=shot)
-        l, t, r, b = self.layout.box(name, side)
-        return "".join(ocr(shot, crop=(l + 3, t + 3, r - l - 6, b - t - 6)).split())
 
     def play(self, f, t):
         self.game.drag(self.layout.centre(f), self.layout.centre(t))
@@ -199,3 +200,81 @@ class PlayTest(BoardTestCase):
         self.assertEqual(self.colours("keyboard-escape.png"), after)
         self.assertEqual(self.box_text("moves", 1), "6")
         self.assertEqual(self.cues(), ["take"] if takes else [])
+
+    def game_area(self):
+        return self.game.screenshot().area((self.layout.x, self.layout.y, self.layout.w, self.layout.h))
+
+    def hinted(self, screen):
+        """The squares whose top-left corner carries the hint's white triangle."""
+        return [n for n in range(32) if screen.pixel(self.layout.square(n)[0] + 4, self.layout.square(n)[1] + 4) == WHITE]
+
+    def test_undo_hint_numbers_and_new_game(self):
+        g = self.game
+        start = self.game_area()
+        move = plan_move(self.colours(), 0, capture=True)
+        self.play(*move)
+        g.settle(0.6)
+        self.assertNotEqual(self.game_area(), start)
+        g.key("ctrl+z")
+        g.wait_for(lambda: self.game_area() == start, "the game area as before the drag")
+        self.assertEqual(self.cues(), ["take"], "an undo makes no sound")
+
+        # The hint marks a legal move of the side to move (the boards are full: a neighbour step).
+        g.key("ctrl+h")
+        screen = None
+
+        def marked():
+            nonlocal screen
+            screen = g.screenshot(save_as=self.artifact("hint.png"))
+            return len(self.hinted(screen)) == 2
+        g.wait_for(marked, "two hinted squares", timeout=10)
+        a, b = self.hinted(screen)
+        self.assertIn((a, b), neighbours(), "a move of the left board")
+        g.wait_for(lambda: self.game_area() == start, "the hint gone after a few seconds", timeout=10)
+
+        # View > Numbers follows Insert and switches the numbers off again.
+        colours = self.colours()
+        g.key("Insert")
+        g.wait_for(lambda: self.numbered(g.screenshot(), 0, colours[0]), "the numbers")
+        g.key("alt+v", "n")
+        g.wait_for(lambda: self.game_area() == start, "the numbers off again")
+
+        # New Game after a move asks first; Escape keeps the game, the button abandons it.
+        self.play(*plan_move(colours, 0, capture=False))
+        g.settle(0.6)
+        g.key("ctrl+n")
+        g.find_window("^Vexadra$")
+        g.key("Escape")
+        g.wait_for(lambda: not g.xdotool_search("^Vexadra$"), "the question to close")
+        self.assertEqual(self.box_text("moves", 0), "5")
+        g.key("ctrl+n")
+        g.find_window("^Vexadra$")
+        g.settle(0.3)
+        g.key("alt+a")
+        g.wait_for(lambda: not g.xdotool_search("^Vexadra$"), "the question to close")
+        g.settle(0.5)
+        screen = g.screenshot(save_as=self.artifact("new-game.png"))
+        self.assertEqual([self.box_text("gameround"), self.box_text("score", 0), self.box_text("score", 1),
+                          self.box_text("moves", 0)], ["1/1", "0", "0", "6"])
+        self.assertEqual(self.active_side(screen), 0)
+        self.assertNotEqual(board_colours(screen, self.layout), colours, "a new deal")
+
+        # View > Show Last Move: a diamond on the move's two squares and on what it took,
+        # gone with the move; the switch is remembered.
+        fresh = self.game_area()
+        g.key("alt+v", "l")
+        f, t = plan_move(board_colours(screen, self.layout), 0, capture=True)
+        self.play(f, t)
+        g.settle(0.6)
+        screen = g.screenshot(save_as=self.artifact("last-move.png"))
+        after = board_colours(screen, self.layout)
+
+        def diamond(n):
+            l, t_, r, b = self.layout.square(n)
+            return screen.pixel((l + r) // 2, b - 1 - max(4, (r - l) // 10) - max(3, (b - t_) // 10)) == WHITE
+        taken = [n for n in range(16, 32) if after[n] == BLACK]
+        self.assertEqual([n for n in range(32) if diamond(n)], sorted([f, t] + taken))
+        g.key("ctrl+z")
+        g.wait_for(lambda: self.game_area() == fresh, "the move and its marks gone")
+        with open(f"{g.tmp}/config/vexadra/vexadra.conf") as settings:
+            self.assertIn("lastmove=on", settings.read().split())

@@ -68,7 +68,8 @@ class ShellTest(GuiTestCase):
         layout = Layout(g.layout())
         before = board_colours(g.screenshot(), layout)
         # Ctrl+Insert and Shift+Insert belong to the accelerators: no numbers may appear.
-        g.key("ctrl+n", "ctrl+o", "ctrl+s", "ctrl+c", "ctrl+x", "ctrl+v", "ctrl+z", "F6", "shift+F6",
+        # Ctrl+N is New Game (a fresh deal); Ctrl+Z and Alt+Backspace, Undo, have nothing to take back.
+        g.key("ctrl+o", "ctrl+s", "ctrl+c", "ctrl+x", "ctrl+v", "ctrl+z", "F6", "shift+F6",
               "ctrl+Insert", "shift+Insert", "shift+Delete", "alt+BackSpace", "a", "Escape")
         g.settle()
         shot = g.screenshot(save_as=self.artifact("keys-ignored.png"))

@@ -171,6 +171,20 @@ class InstalledTree(unittest.TestCase):
         self.assertEqual([o for o in sorted(options) if o not in manual], [],
                          "options --help shows that the manual page leaves out")
 
+        # --help prints the program's table of keys; the manual's KEYS must be that table.
+        keys, entry = [], None
+        for line in usage.stdout.split("Keys:\n", 1)[1].splitlines():
+            if line[:2] == "  " and line[2:3] != " ":
+                entry = [line[:30].strip(), line[30:].strip()]
+                keys.append(entry)
+            elif line.strip():
+                entry[1] = (entry[1] + " " + line.strip()).strip()
+        section = manual.split(".SH KEYS\n", 1)[1].split("\n.SH ", 1)[0]
+        listed = [(item.split("\n", 1)[0][3:], " ".join(item.split("\n")[1:]).strip())
+                  for item in section.split(".TP\n") if item.strip()]
+        self.assertEqual(listed, [(k, a[0].upper() + a[1:] + ".") for k, a in keys],
+                         "the manual's keys as the program's table gives them")
+
     def test_the_metainfo_agrees_with_the_entry_and_the_build(self):
         root = ET.parse(self.metainfo).getroot()
         self.assertEqual(root.get("type"), "desktop-application")
