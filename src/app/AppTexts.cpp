@@ -14,11 +14,11 @@ const char* const kTooSmallMessage =
 const char* const kNoDisplayMessage =
     N_("vexadra: cannot open a display. Start Vexadra from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).");
 const char* const kUsage =
-    N_("Usage: vexadra [--opponent=two|easy|normal|hard] [--help] [--version]\n"
+    N_("Usage: vexadra [--opponent=two|easy|normal|hard|expert] [--help] [--version]\n"
        "\n"
        "Options:\n"
        "  --opponent=WHO   who plays the right side: two (two players, the default),\n"
-       "                   or the computer at easy, normal or hard\n"
+       "                   or the computer at easy, normal, hard or expert\n"
        "  -h, --help       show this help and exit\n"
        "  --version        show the version and exit\n"
        "\n"

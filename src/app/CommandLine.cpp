@@ -67,7 +67,7 @@ std::optional<int> ParseCommandLine(int argc, char** argv, StartupOptions& optio
     if (parser.Found("opponent", &who)) {
         options.opponent = ParseOpponent(who.utf8_string());
         if (!options.opponent)
-            return Refuse(wxString::Format(_("unknown opponent '%s' (two, easy, normal or hard)"), who)
+            return Refuse(wxString::Format(_("unknown opponent '%s' (two, easy, normal, hard or expert)"), who)
                               .utf8_string());
     }
     return std::nullopt;

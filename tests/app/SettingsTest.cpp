@@ -12,6 +12,7 @@ TEST(Settings, TakeOnlyTheWordsTheProgramWritesAndKeepTheDefaultsOtherwise)
     const Settings written = SettingsFromTexts("off", "hard");
     EXPECT_FALSE(written.sound);
     EXPECT_EQ(written.opponent, Opponent::Hard);
+    EXPECT_EQ(SettingsFromTexts("on", "expert").opponent, Opponent::Expert);
     EXPECT_EQ(SettingsFromTexts(SoundSettingName(false), "").sound, false);
     EXPECT_EQ(SettingsFromTexts(SoundSettingName(true), "").sound, true);
     for (const char* bad : {"", "0", "false", "OFF", "off ", "no"}) {
