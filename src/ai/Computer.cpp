@@ -36,19 +36,8 @@ SearchLimits LimitsFor(Level level)
     return SearchLimits{std::chrono::milliseconds(650), 0, std::chrono::milliseconds(2250), true};
 }
 
-namespace {
-// Hard's 60,000 positions fit with room to spare; Expert's searches fill 16 MB.
-constexpr int kHardTableBits = 16;
-constexpr int kExpertTableBits = 20;
-} // namespace
-
 Computer::Computer(Level level, std::uint64_t seed)
-    : m_level(level),
-      m_rng(seed ^ 0x9E3779B97F4A7C15ULL),
-      m_limits(LimitsFor(level)),
-      m_table(level >= Level::Hard
-                  ? std::make_unique<TranspositionTable>(level == Level::Expert ? kExpertTableBits : kHardTableBits)
-                  : nullptr)
+    : m_level(level), m_rng(seed ^ 0x9E3779B97F4A7C15ULL), m_limits(LimitsFor(level))
 {
 }
 
@@ -125,7 +114,11 @@ Move Computer::ChooseNormal(const Position& position)
 
 Move Computer::ChooseBySearch(const GameState& state, const std::atomic<bool>* stop)
 {
-    if (m_level == Level::Hard)
+    // Made at the first search, on the thread that searches: filling 16 MB can take a
+    // busy machine a moment that the window must not wait for.
+    if (!m_table)
+        m_table = std::make_unique<TranspositionTable>(m_level == Level::Expert ? kExpertTableBits : kHardTableBits);
+    else if (m_level == Level::Hard)
         m_table->Clear();
     SearchLimits limits = m_limits;
     if (state.m_nMovesLeft[0] == kMovesPerRound && state.m_nMovesLeft[1] == kMovesPerRound)

@@ -1,6 +1,7 @@
 #include "ai/Hint.h"
 
-#include "ai/Computer.h"
+#include "ai/Search.h"
+#include "ai/TranspositionTable.h"
 
 namespace vexadra::ai {
 
@@ -15,9 +16,12 @@ constexpr std::chrono::milliseconds kHintTime{100};
 
 Move HintMove(const GameState& state)
 {
-    Computer computer(Level::Expert, 1);
-    computer.SetLimits(SearchLimits{kHintTime, kHintNodes, kHintTime, true});
-    return computer.ChooseMove(state);
+    // Kept from hint to hint, as making it anew costs more than the search; emptied each
+    // time, so that the hint depends on the position alone.
+    static TranspositionTable table(kExpertTableBits);
+    table.Clear();
+    Search search(state, SearchLimits{kHintTime, kHintNodes, kHintTime, true}, table);
+    return search.Run();
 }
 
 } // namespace vexadra::ai

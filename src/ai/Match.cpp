@@ -93,7 +93,7 @@ int PlayGame(const MatchOptions& options, int index, MatchResult& result, Judgin
         times.outOfTime += mover.LastSearch().outOfTime ? 1 : 0;
         if (move.IsNone())
             break;  // never expected: a side left without a legal move passes
-        if (judging.sample[isA ? 0 : 1].Takes())
+        if (judging.sample[isA ? 0 : 1].Takes() && times.ply.back() + 1 >= options.measureFrom)
             Judge(s, move, judging.table, times);
         const MoveOutcome outcome = game.Play(move);
         if (outcome.forfeited[0] + outcome.forfeited[1] > 0)

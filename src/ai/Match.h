@@ -18,6 +18,9 @@ struct MatchOptions {
     Level b = Level::Easy;
     // About this many of each level's decisions are judged against the exact best move.
     int measure = 0;
+    // Only decisions from this move of the round on (1 to 12) are judged: the exact
+    // solver takes seconds over the first moves.
+    int measureFrom = 1;
 };
 
 struct DecisionTimes {

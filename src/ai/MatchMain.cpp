@@ -2,7 +2,8 @@
 // Plays N games of R rounds between two computer levels (easy, normal, hard) and prints
 // one table: A's wins, draws and losses, the mean score difference and each level's
 // decision times. --measure N judges about N of each level's decisions against the exact
-// best move: the share that is optimal and the points lost per decision.
+// best move: the share that is optimal and the points lost per decision (--measure-from
+// M: only decisions from the round's M-th move on).
 
 #include <charconv>
 #include <cstdint>
@@ -13,7 +14,8 @@
 
 namespace {
 
-const char kUsage[] = "usage: vexadra-match [--games N] [--rounds R] [--seed S] [--measure N] LEVEL_A LEVEL_B\n"
+const char kUsage[] = "usage: vexadra-match [--games N] [--rounds R] [--seed S] [--measure N [--measure-from M]]\n"
+                      "                     LEVEL_A LEVEL_B\n"
                       "       LEVEL is easy, normal, hard or expert\n";
 
 template <typename T>
@@ -53,7 +55,8 @@ int main(int argc, char** argv)
     int levels = 0;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        const bool takesValue = arg == "--games" || arg == "--rounds" || arg == "--seed" || arg == "--measure";
+        const bool takesValue = arg == "--games" || arg == "--rounds" || arg == "--seed" || arg == "--measure" ||
+                                arg == "--measure-from";
         if (takesValue && i + 1 >= argc)
             return Usage("a number must follow", arg);
         bool ok = true;
@@ -61,6 +64,8 @@ int main(int argc, char** argv)
             ok = ParseNumber(argv[++i], options.games, 1);
         else if (arg == "--rounds")
             ok = ParseNumber(argv[++i], options.rounds, 1);
+        else if (arg == "--measure-from")
+            ok = ParseNumber(argv[++i], options.measureFrom, 1);
         else if (arg == "--measure")
             ok = ParseNumber(argv[++i], options.measure, 0);
         else if (arg == "--seed")

@@ -8,6 +8,12 @@
 
 namespace vexadra::ai {
 
+// Hard's 60,000 positions fit with room to spare. Expert's searches of millions need the
+// 16 MB: a quarter of it already makes them several times slower, as more of what they
+// learnt is overwritten before it is needed again.
+constexpr int kHardTableBits = 16;
+constexpr int kExpertTableBits = 20;
+
 class TranspositionTable {
 public:
     enum Bound : std::uint8_t { kExact, kLower, kUpper };
