@@ -18,6 +18,8 @@ test_packages=(
   desktop-file-utils appstream libbenchmark-dev time
   openbox wmctrl x11-xserver-utils weston
   pulseaudio pulseaudio-utils
+  clang libclang-rt-14-dev
+  mutter kwin-wayland kwin-x11 kwin-style-breeze dbus-x11
 )
 package_packages=(
   devscripts debhelper lintian dpkg-dev xvfb xauth

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs the whole test suite twice: a normal
 # build with warnings as errors, and an AddressSanitizer + UndefinedBehaviorSanitizer
-# build. The GUI tests start their own X server (Xvfb); no display or sound card needed.
+# build; then fuzzes the readers of files, environment and command line for a while.
+# The GUI tests start their own X server (Xvfb); no display or sound card needed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -19,5 +20,8 @@ run_suite() {
 
 echo "== Sanitizer build (ASan + UBSan) =="
 run_suite build/asan -DCMAKE_BUILD_TYPE=Debug -DVEXADRA_SANITIZE=ON -DVEXADRA_WERROR=ON
+# The build type scripts/play.sh makes: the optimizer's warnings come only with it.
 echo "== Release build =="
-run_suite build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEXADRA_WERROR=ON
+run_suite build/release -DCMAKE_BUILD_TYPE=Release -DVEXADRA_WERROR=ON
+echo "== Fuzzing (libFuzzer) =="
+scripts/fuzz.sh

@@ -72,7 +72,7 @@ void ComputerTurn::PersonKey(int nChar)
 ComputerTurn::TurnKey ComputerTurn::KeyNow() const
 {
     const GameState& s = m_game.State();
-    return TurnKey{s.m_nRound, {s.m_nMovesLeft[0], s.m_nMovesLeft[1]}, m_game.GameNumber()};
+    return TurnKey{s.m_nRound, {s.m_nMovesLeft[0], s.m_nMovesLeft[1]}, m_game.GameNumber(), m_game.Revision()};
 }
 
 ComputerTurn::Step ComputerTurn::Drop()
@@ -125,8 +125,8 @@ ComputerTurn::Step ComputerTurn::Tick(Clock::time_point now, bool paused)
         return Step::Waiting;
     m_active = false;
     m_marked = -1;
-    m_game.Play(m_move);
-    return Step::Moved;
+    // The key above keeps a decision to its own position, so the rules never refuse it.
+    return m_game.Play(m_move).Legal() ? Step::Moved : Step::Idle;
 }
 
 } // namespace vexadra::ai

@@ -69,6 +69,7 @@ private:
         int round = 0;
         int movesLeft[kSides] = {};
         int game = 0;
+        unsigned long long revision = 0;
         friend bool operator==(const TurnKey&, const TurnKey&) = default;
     };
     TurnKey KeyNow() const;

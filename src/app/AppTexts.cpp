@@ -20,9 +20,9 @@ const char* const kUsage =
        "  --opponent=WHO   who plays the right side: two (two players, the default),\n"
        "                   or the computer at easy, normal, hard or expert\n"
        "  -h, --help       show this help and exit\n"
-       "  --version        show the version and exit\n"
-       "\n"
-       "Keys:\n"
+       "  --version        show the version and exit\n");
+const char* const kKeysHelp =
+    N_("Keys:\n"
        "  drag with the left button   move a colour of your own board\n"
        "  arrow keys, Home            move the frame over your own board (Home: top-left)\n"
        "  Space or Return             pick up the colour under the frame; again: put it there\n"
@@ -34,6 +34,10 @@ const char* const kUsage =
        "  Insert                      write a number 1 to 16 on every colour\n"
        "  Ctrl+P                      print the instructions\n"
        "  Ctrl+Q, Alt+F4              quit\n");
-const char* const kBadCommandLine = N_("this command line is not understood");
+const char* const kUnknownOption = N_("unknown option '%s'");
+const char* const kStrayArgument = N_("unexpected argument '%s'");
+const char* const kOptionNeedsValue = N_("option '%s' needs a value");
+const char* const kOptionTakesNoValue = N_("option '%s' takes no value");
+const char* const kUnknownOpponent = N_("unknown opponent '%s' (two, easy, normal, hard or expert)");
 
 } // namespace vexadra

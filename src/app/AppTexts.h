@@ -10,7 +10,13 @@ extern const char* const kAboutVersionText;   // the About box keeps its own, ol
 extern const char* const kAboutNotice;
 extern const char* const kTooSmallMessage;
 extern const char* const kNoDisplayMessage;
-extern const char* const kUsage;            // --help: the options and the keys
-extern const char* const kBadCommandLine;   // when the parser gives no reason of its own
+extern const char* const kUsage;            // --help: the usage line and the options
+extern const char* const kKeysHelp;         // --help: the keys, after the options
+// What is wrong with a command line; %s is the argument or option at fault.
+extern const char* const kUnknownOption;
+extern const char* const kStrayArgument;
+extern const char* const kOptionNeedsValue;
+extern const char* const kOptionTakesNoValue;
+extern const char* const kUnknownOpponent;
 
 } // namespace vexadra

@@ -1,5 +1,7 @@
 #include "app/CMainFrame.h"
 
+#include <algorithm>
+
 #include <wx/accel.h>
 #include <wx/translation.h>
 #include <wx/bmpbndl.h>
@@ -34,6 +36,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU_RANGE(ID_OPPONENT_TWO_PLAYERS, ID_OPPONENT_EXPERT, CMainFrame::OnOpponent)
     EVT_MENU(ID_GAME_SOUND, CMainFrame::OnSound)
     EVT_CLOSE(CMainFrame::OnClose)
+    EVT_SIZE(CMainFrame::OnSize)
 wxEND_EVENT_TABLE()
 
 namespace {
@@ -44,7 +47,11 @@ wxIconBundle AppIcons()
     // A picture that does not decode is drawn from the SVG instead, not reported.
     const wxLogNull quiet;
     wxIconBundle icons;
-    for (const IconImage& image : AppIconImages()) {
+    // Largest first: so GTK's title bar takes the icon as large as its slot at every
+    // scale; the other way round it takes the smallest, blocky at scale 2.
+    const auto images = AppIconImages();
+    for (auto it = images.rbegin(); it != images.rend(); ++it) {
+        const IconImage& image = *it;
         wxBitmap bitmap = wxBitmap::NewFromPNGData(image.png, image.size);
         if (!bitmap.IsOk())  // never expected; the drawing itself still serves
             bitmap = wxBitmapBundle::FromSVG(AppIconSvg(), wxSize(32, 32)).GetBitmap(wxSize(image.side, image.side));
@@ -54,6 +61,7 @@ wxIconBundle AppIcons()
     }
     return icons;
 }
+wxSize Smaller(wxSize a, wxSize b) { return wxSize(std::min(a.x, b.x), std::min(a.y, b.y)); }
 } // namespace
 
 // An ordinary resizable window: a frame that cannot be resized gets its first size as
@@ -146,7 +154,42 @@ void CMainFrame::FollowWorkArea()
     const wxRect area = wxGetClientDisplayRect();
     if (GetRect() == m_workArea && area != m_workArea)
         SetSize(area);
+    if (area != m_workArea)
+        m_maximizedClient.reset();
     m_workArea = area;
+    FitIntoWorkArea();
+}
+
+void CMainFrame::OnSize(wxSizeEvent& event)
+{
+    event.Skip();
+    // The maximized state may change only after the size that comes with it.
+    CallAfter(&CMainFrame::FitIntoWorkArea);
+}
+
+void CMainFrame::FitIntoWorkArea()
+{
+    // A frame is restored to the size it had before it was maximized: the whole work
+    // area, which on Wayland leaves no room for the title bar, or the size it had on a
+    // larger screen since changed. The client area it had maximized is what fits.
+    const wxSize client = GetClientSize();
+    if (IsMaximized()) {
+        // The state may still say maximized while the size is already the restored one.
+        m_maximizedClient = m_maximizedClient ? Smaller(*m_maximizedClient, client) : client;
+        return;
+    }
+    if (IsIconized())
+        return;
+    if (m_maximizedClient) {
+        if (const wxSize fitted = Smaller(client, *m_maximizedClient); fitted != client)
+            SetClientSize(fitted);
+        return;
+    }
+    // Not yet seen maximized on this screen: the frame's size counts what the toolkit
+    // knows of the decorations.
+    const wxSize size = GetSize();
+    if (const wxSize fitted = Smaller(size, wxGetClientDisplayRect().GetSize()); fitted != size)
+        SetSize(fitted);
 }
 
 void CMainFrame::OnExit(wxCommandEvent&) { Close(true); }

@@ -3,6 +3,7 @@
 // holds the game view.
 
 #include <memory>
+#include <optional>
 
 #include <wx/frame.h>
 
@@ -34,10 +35,15 @@ private:
     void OnSound(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void FollowWorkArea();
+    void OnSize(wxSizeEvent& event);
+    void FitIntoWorkArea();
 
     CVexadraView* m_view = nullptr;
     // The work area the window was last fitted to, and who tells of its changes.
     wxRect m_workArea;
+    // The smallest client area the frame has had maximized on this screen: what the
+    // desktop leaves it inside its panels, title bar and borders.
+    std::optional<wxSize> m_maximizedClient;
     std::unique_ptr<ScreenChangeWatch> m_screenWatch;
 
     wxDECLARE_EVENT_TABLE();

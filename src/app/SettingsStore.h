@@ -1,8 +1,6 @@
 #pragma once
-// Where the settings live: $XDG_CONFIG_HOME/vexadra/vexadra.conf (~/.config when the
-// variable is not set), through wxWidgets' file config. A file that is missing,
-// unreadable, unwritable or garbled costs the player nothing but the remembered
-// values: no message, no error, the defaults.
+// The player's remembered choices, for the window: where they live and the two writes
+// the menus make (see app/SettingsFile.h for how a file is read and written).
 
 #include <wx/string.h>
 
@@ -10,7 +8,8 @@
 
 namespace vexadra {
 
-// The file the settings are kept in, in the XDG layout.
+// The file the settings are kept in: $XDG_CONFIG_HOME/vexadra/vexadra.conf, with
+// ~/.config when the variable is unset or not an absolute path.
 wxString SettingsFilePath();
 // The cache of what the first paint measured ($XDG_CACHE_HOME/vexadra/layout): only
 // ever a shortcut, so losing it costs nothing but time.
@@ -22,19 +21,18 @@ public:
     SettingsStore() = default;
     // The settings in this file.
     explicit SettingsStore(wxString path);
-    // The player's own file (the toolkit must be running).
+    // The player's own file.
     static SettingsStore ForUser() { return SettingsStore(SettingsFilePath()); }
 
     Settings Load() const;
-    // Each writes its one value at once; the other is left as it is in the file.
+    // Each writes its one value at once; everything else in the file stays as it is. A
+    // file the program may not rewrite keeps the choice for this run only.
     void RememberSound(bool on) const;
     void RememberOpponent(Opponent opponent) const;
 
     const wxString& Path() const { return m_path; }
 
 private:
-    void Write(const wxString& key, std::string_view value) const;
-
     wxString m_path;
 };
 

@@ -38,8 +38,6 @@ struct GameState {
     int m_nPressState = kPressNothing;
     bool m_bDealt = false;
     int m_nSide = 0;
-    bool m_bFirstTaken = false;
-    bool m_bFirstMissed = false;
     bool m_bInstructions = false;
     int m_nRound = 1;
     bool m_bNumbers = false;

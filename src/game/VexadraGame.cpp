@@ -178,6 +178,7 @@ MoveOutcome VexadraGame::Play(const Move& move)
         std::copy(m_state.m_nSquareColor, m_state.m_nSquareColor + kSquares, played.squaresBeforeDeal);
     }
     m_played.Remember(played);
+    ++m_revision;
     if (played.outcome.roundOver)
         StartNextRound();
     return played.outcome;
@@ -237,6 +238,7 @@ void VexadraGame::EndGame()
     GameState& s = m_state;
     m_history.RecordGame(s.m_nScore[0], s.m_nScore[1], s.m_nRound - 1);
     m_played.Clear();  // a recorded game is final
+    ++m_revision;
     s.m_nRound = 1;
     s.m_nScore[0] = 0;
     s.m_nScore[1] = 0;
@@ -289,6 +291,7 @@ bool VexadraGame::UndoMove()
         s.m_nSide = OtherSide(s.m_nSide);
     }
     TakeBackMove(s, played.move, played.outcome);
+    ++m_revision;
     s.m_nPressState = kPressNothing;
     s.m_nKeyPick = -1;
     RedrawGame();
@@ -319,6 +322,7 @@ void VexadraGame::NewGame()
 void VexadraGame::DealRound()
 {
     vexadra::DealRound(m_state, m_random);
+    ++m_revision;
     // The picked colour has just been dealt away: a release that comes without a fresh
     // press would otherwise paint that old colour and test captures with it, and the
     // screen would no longer show the state.

@@ -42,6 +42,9 @@ public:
     bool UndoMove();
     bool CanUndo() const { return !m_played.Empty() && !m_state.m_bInstructions; }
     const PlayedMoves& Played() const { return m_played; }
+    // Changes whenever the position does (a move, an undo, a deal, a new or ended game),
+    // so that a decision taken for one position is never applied to another.
+    unsigned long long Revision() const { return m_revision; }
     // Abandons the game in progress unrecorded: a new deal, round 1, 0 : 0, the left side
     // to move, the game screen shown.
     void NewGame();
@@ -90,6 +93,7 @@ private:
     GameScreen* m_screen;
     std::function<void()> m_showScores;
     PlayedMoves m_played;
+    unsigned long long m_revision = 0;
 };
 
 } // namespace vexadra

@@ -6,11 +6,21 @@ namespace vexadra {
 
 namespace {
 
+// A name becomes part of a catalogue's path: one with a slash or a dot in it ("../x")
+// would reach outside the catalogue folders.
+bool IsLanguageName(std::string_view name)
+{
+    return !name.empty() && name.find_first_not_of("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789_-") ==
+                                std::string_view::npos;
+}
+
 // "de_AT.UTF-8@euro" is served by a "de_AT" catalogue, else by a "de" one.
 std::string Match(std::string_view wanted, const std::function<bool(std::string_view)>& hasCatalogue)
 {
     wanted = wanted.substr(0, wanted.find_first_of(".@"));
-    if (!wanted.empty() && hasCatalogue(wanted))
+    if (!IsLanguageName(wanted))
+        return {};
+    if (hasCatalogue(wanted))
         return std::string(wanted);
     const std::string_view language = wanted.substr(0, wanted.find('_'));
     if (!language.empty() && language != wanted && hasCatalogue(language))

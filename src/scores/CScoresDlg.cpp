@@ -1,12 +1,14 @@
 #include "scores/CScoresDlg.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <wx/button.h>
 #include <wx/dialog.h>
 #include <wx/font.h>
 #include <wx/listbox.h>
 #include <wx/msgdlg.h>
+#include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/translation.h>
 
@@ -38,15 +40,36 @@ wxRect DialogRect(wxWindow* dialog, int x, int y, int width, int height)
                   dialog->ConvertDialogToPixels(wxSize(width, height)));
 }
 
-// A control keeps at least the height its theme needs; everything below it moves down
-// by what it grew, so nothing overlaps when the theme's buttons are tall.
-int Place(wxWindow* control, wxRect rect, int shift)
+// A control keeps at least the size its theme and label need. What grows taller moves
+// everything below it down; what grows wider moves the rest of its row to the right.
+struct Growth {
+    int x = 0;
+    int y = 0;
+};
+
+Growth Place(wxWindow* control, wxRect rect, Growth shift)
 {
-    rect.y += shift;
-    const int grow = std::max(0, control->GetBestSize().y - rect.height);
-    rect.height += grow;
+    rect.x += shift.x;
+    rect.y += shift.y;
+    const wxSize best = control->GetBestSize();
+    const Growth grow{std::max(0, best.x - rect.width), std::max(0, best.y - rect.height)};
+    rect.width += grow.x;
+    rect.height += grow.y;
     control->SetSize(rect);
     return grow;
+}
+
+// The window manager writes the title in its own font, mostly a bold one of about the
+// desktop's size, between the title bar's edges; a dialog narrower than that gets its
+// title cut. Room for two lines' height on either side covers the edges and a button.
+int TitleWidth(wxDialog* dialog)
+{
+    wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    font.MakeBold();
+    wxCoord width = 0;
+    wxCoord height = 0;
+    dialog->GetTextExtent(dialog->GetTitle(), &width, &height, nullptr, nullptr, &font);
+    return width + 4 * height;
 }
 
 // GTK 3 hides a scroll bar until the pointer comes near it; the list keeps a visible
@@ -83,13 +106,40 @@ wxDialog* CScoresDlg::BuildWindow(wxWindow* parent)
     auto* rightSum =
         new NoTabStop<wxButton>(dialog, IDC_RIGHT_SUM, wxGetTranslation(kScoresRightSum));
 
-    int shift = std::max({Place(heading, DialogRect(dialog, 10, 10, 177, 11), 0),
-                          Place(leftSum, DialogRect(dialog, 191, 9, 45, 11), 0),
-                          Place(rightSum, DialogRect(dialog, 238, 9, 45, 11), 0)});
-    shift += Place(list, DialogRect(dialog, 10, 23, 289, 182), shift);
-    shift += Place(exit, DialogRect(dialog, 132, 217, 50, 14), shift);
+    // The row above the list grows to the right; the list, the Exit button under its
+    // middle and the dialog widen with it, so the margins stay as written.
+    int shiftY = 0;
+    int rowGrowth = 0;
+    const std::pair<wxWindow*, wxRect> row[] = {{heading, DialogRect(dialog, 10, 10, 177, 11)},
+                                                {leftSum, DialogRect(dialog, 191, 9, 45, 11)},
+                                                {rightSum, DialogRect(dialog, 238, 9, 45, 11)}};
+    for (const auto& [control, rect] : row) {
+        const Growth grow = Place(control, rect, {rowGrowth, 0});
+        rowGrowth += grow.x;
+        shiftY = std::max(shiftY, grow.y);
+    }
+    wxRect listRect = DialogRect(dialog, 10, 23, 289, 182);
+    listRect.width += rowGrowth;
+    shiftY += Place(list, listRect, {0, shiftY}).y;
+    wxRect exitRect = DialogRect(dialog, 132, 217, 50, 14);
+    exitRect.x += rowGrowth / 2;
+    // Its middle stays where it was when the label needs more room.
+    exitRect.x -= std::max(0, exit->GetBestSize().x - exitRect.width) / 2;
+    shiftY += Place(exit, exitRect, {0, shiftY}).y;
+
     wxSize client = dialog->ConvertDialogToPixels(wxSize(313, 235));
-    client.y += shift;
+    client.x += rowGrowth;
+    client.y += shiftY;
+    // A longer title widens the dialog too, with everything kept in the middle; no wider
+    // than the screen, where a cut title is the lesser harm.
+    const int screenWidth = wxSystemSettings::GetMetric(wxSYS_SCREEN_X, dialog);
+    const int titleRoom = std::min(TitleWidth(dialog), screenWidth > 0 ? screenWidth : client.x);
+    if (titleRoom > client.x) {
+        const int offset = (titleRoom - client.x) / 2;
+        for (wxWindow* control : dialog->GetChildren())
+            control->Move(control->GetPosition() + wxPoint(offset, 0));
+        client.x = titleRoom;
+    }
     dialog->SetClientSize(client);
 
     KeepScrollBarVisible(list);

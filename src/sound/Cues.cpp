@@ -20,10 +20,7 @@ void Play(int nID, bool wait)
     if (!g_soundOn) {
         if (!wait)
             return;
-        if (g_silentHold)
-            g_silentHold(CueLength(image));
-        else
-            std::this_thread::sleep_for(CueLength(image));
+        HoldTheGame(CueLength(image));
         return;
     }
     if (g_backend == nullptr)
@@ -38,6 +35,14 @@ CueBackend* GetCueBackend() { return g_backend; }
 void SetSoundOn(bool on) { g_soundOn = on; }
 bool IsSoundOn() { return g_soundOn; }
 void SetSilentHold(std::function<void(std::chrono::milliseconds)> hold) { g_silentHold = std::move(hold); }
+
+void HoldTheGame(std::chrono::milliseconds length)
+{
+    if (g_silentHold)
+        g_silentHold(length);
+    else
+        std::this_thread::sleep_for(length);
+}
 
 void PlayCue(int nID) { Play(nID, false); }
 void PlayCueAndWait(int nID) { Play(nID, true); }

@@ -49,5 +49,8 @@ bool IsSoundOn();
 // How such a silent cue holds the thread, given the sound's length; by default it sleeps.
 // The window passes one that keeps repainting meanwhile.
 void SetSilentHold(std::function<void(std::chrono::milliseconds)> hold);
+// Holds the game for that long through that hook: what a waited cue that cannot be heard
+// does instead.
+void HoldTheGame(std::chrono::milliseconds length);
 
 } // namespace vexadra

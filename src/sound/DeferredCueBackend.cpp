@@ -4,7 +4,10 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <utility>
+
+#include "sound/CueLength.h"
 
 namespace vexadra {
 
@@ -12,6 +15,12 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 std::atomic<int> g_threadsLeftRunning{0};
+
+struct HeldCue {
+    int nID = 0;
+    SoundImage image;
+    Clock::time_point until;
+};
 } // namespace
 
 // What the sound thread and the owner share; the thread keeps it alive when the owner
@@ -19,18 +28,22 @@ std::atomic<int> g_threadsLeftRunning{0};
 struct DeferredCueBackend::Shared {
     Factory make;
     Timing timing;
+    std::function<void()> ready;
     // Recursive: a waited cue keeps the lock while the window repaints, and nothing must
     // deadlock should a repaint ever play a cue.
     std::recursive_mutex mutex;
     std::condition_variable_any changed;
     std::unique_ptr<CueBackend> player;
+    std::optional<HeldCue> held;  // the last cue that came while no player was ready
     bool stopping = false;
-    bool abandoned = false;  // the owner ended while the thread was busy, without waiting
-    bool busy = false;      // the thread is making or destroying a player, outside the lock
-    bool wanted = false;    // a cue found no player
-    unsigned attempts = 0;  // players tried so far, made or not
+    bool ending = false;     // the program is ending: nothing waits any more
+    bool finished = false;   // the thread has closed its player and is ending
+    bool abandoned = false;  // the owner ended before the thread had finished
+    bool wanted = false;     // a cue found no player
     Clock::time_point lastAttempt{};
     Clock::time_point nextAttempt{};  // time_point::max(): only when a cue wants one
+
+    bool Ready() const { return player && player->Working(); }
 
     Clock::time_point Due() const
     {
@@ -47,6 +60,16 @@ struct DeferredCueBackend::Shared {
         }
     }
 
+    void Welcome(std::unique_ptr<CueBackend> made)
+    {
+        player = std::move(made);
+        if (ready)
+            ready();
+        if (held && Clock::now() <= held->until)
+            player->Play(held->nID, held->image, false);
+        held.reset();
+    }
+
     // Runs on the sound thread until the owner stops it. Everything slow (making a
     // player, closing a lost one) happens outside the lock.
     void Run()
@@ -57,11 +80,9 @@ struct DeferredCueBackend::Shared {
         while (!stopping) {
             if (player && !player->Working()) {
                 std::unique_ptr<CueBackend> lost = std::move(player);
-                busy = true;
                 lock.unlock();
                 lost.reset();
                 lock.lock();
-                busy = false;
                 retry = timing.firstRetry;
                 nextAttempt = Clock::now();  // another device may be there already
                 continue;
@@ -79,15 +100,14 @@ struct DeferredCueBackend::Shared {
                 continue;
             }
             wanted = false;
-            busy = true;
             lock.unlock();
             std::unique_ptr<CueBackend> made = Make();
             lock.lock();
-            busy = false;
             lastAttempt = Clock::now();
-            ++attempts;
-            if (made) {
-                player = std::move(made);
+            if (made && stopping) {
+                player = std::move(made);  // closed below
+            } else if (made) {
+                Welcome(std::move(made));
                 everWorked = true;
                 retry = timing.firstRetry;
             } else {
@@ -100,8 +120,10 @@ struct DeferredCueBackend::Shared {
         lock.unlock();
         last.reset();
         lock.lock();
+        finished = true;
         if (abandoned)
             --g_threadsLeftRunning;
+        changed.notify_all();
     }
 };
 
@@ -117,23 +139,25 @@ DeferredCueBackend::~DeferredCueBackend()
 {
     if (!m_thread.joinable())
         return;
-    {
-        std::lock_guard lock(m_shared->mutex);
-        m_shared->stopping = true;
-        // A device search, or closing a device whose server hangs, must not hold up the
-        // end of the program: the thread then finishes on its own.
-        m_shared->abandoned = m_shared->busy;
-        if (m_shared->abandoned)
-            ++g_threadsLeftRunning;
-        m_shared->changed.notify_all();
-    }
-    if (m_shared->abandoned)
+    Shared& s = *m_shared;
+    std::unique_lock lock(s.mutex);
+    s.stopping = true;
+    s.changed.notify_all();
+    // A device search, or closing a device whose server hangs, must not hold up the
+    // end of the program: the thread then finishes on its own.
+    s.abandoned = !s.changed.wait_for(lock, s.timing.endWait, [&] { return s.finished; });
+    if (s.abandoned)
+        ++g_threadsLeftRunning;
+    lock.unlock();
+    if (s.abandoned)
         m_thread.detach();
     else
         m_thread.join();
 }
 
 int DeferredCueBackend::ThreadsLeftRunning() { return g_threadsLeftRunning; }
+
+void DeferredCueBackend::SetReadyHook(std::function<void()> hook) { m_shared->ready = std::move(hook); }
 
 void DeferredCueBackend::Start()
 {
@@ -144,26 +168,46 @@ void DeferredCueBackend::Start()
 void DeferredCueBackend::Play(int nID, SoundImage image, bool wait)
 {
     Start();
-    std::unique_lock lock(m_shared->mutex);
     Shared& s = *m_shared;
-    if (!s.player || !s.player->Working()) {
+    std::unique_lock lock(s.mutex);
+    const Clock::time_point start = Clock::now();
+    if (s.ending)
+        return;
+    if (!s.Ready()) {
         s.wanted = true;
         s.changed.notify_all();
-        if (!wait)
+        if (!wait) {
+            s.held = HeldCue{nID, image, start + s.timing.heldCue};
             return;
-        // Waits for the attempt under way or the next one, whichever ends first.
-        const unsigned before = s.attempts;
-        s.changed.wait_for(lock, s.timing.readyWait, [&] { return s.stopping || s.player || s.attempts != before; });
-        if (!s.player || !s.player->Working())
+        }
+        // The game is held for the cue's length either way; heard if a player comes soon.
+        const Millis length = CueLength(image);
+        if (!s.changed.wait_for(lock, std::min(s.timing.heldCue, length),
+                                [&] { return s.stopping || s.ending || s.Ready(); }) ||
+            s.stopping || s.ending) {
+            const bool ending = s.ending;
+            lock.unlock();
+            const auto heldSoFar = std::chrono::duration_cast<Millis>(Clock::now() - start);
+            if (heldSoFar < length && !ending)
+                HoldTheGame(length - heldSoFar);
             return;
+        }
     }
+    s.held.reset();
     s.player->Play(nID, image, wait);
+}
+
+void DeferredCueBackend::EndHolds()
+{
+    std::lock_guard lock(m_shared->mutex);
+    m_shared->ending = true;
+    m_shared->changed.notify_all();
 }
 
 bool DeferredCueBackend::IsReady(Millis wait)
 {
     std::unique_lock lock(m_shared->mutex);
-    return m_shared->changed.wait_for(lock, wait, [this] { return m_shared->player && m_shared->player->Working(); });
+    return m_shared->changed.wait_for(lock, wait, [this] { return m_shared->Ready(); });
 }
 
 } // namespace vexadra

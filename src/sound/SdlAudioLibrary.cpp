@@ -28,18 +28,36 @@ std::unique_ptr<SdlAudioApi> Open(const char* library)
     return complete ? std::move(api) : nullptr;
 }
 
+// Never destroyed: a sound thread may still be loading when the program ends.
+std::mutex& Guard()
+{
+    static auto* guard = new std::mutex;
+    return *guard;
+}
+
+std::map<std::string, std::unique_ptr<SdlAudioApi>>& Loaded()
+{
+    static auto* loaded = new std::map<std::string, std::unique_ptr<SdlAudioApi>>;
+    return *loaded;
+}
+
 } // namespace
 
 const SdlAudioApi* LoadSdlAudio(const char* library)
 {
-    // Never destroyed: a sound thread may still be loading when the program ends.
-    static auto* guard = new std::mutex;
-    static auto* loaded = new std::map<std::string, std::unique_ptr<SdlAudioApi>>;
-    const std::lock_guard lock(*guard);
-    auto [it, fresh] = loaded->try_emplace(library);
+    const std::lock_guard lock(Guard());
+    auto [it, fresh] = Loaded().try_emplace(library);
     if (fresh)
         it->second = Open(library);
     return it->second.get();
+}
+
+void ShutDownSdlAudio()
+{
+    const std::lock_guard lock(Guard());
+    for (const auto& [name, api] : Loaded())
+        if (api)
+            api->Quit();
 }
 
 } // namespace vexadra

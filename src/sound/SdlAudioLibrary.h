@@ -15,7 +15,8 @@ inline constexpr const char* kSdlLibrary = "libSDL2-2.0.so.0";
     X(SetHint) X(InitSubSystem) X(QuitSubSystem) X(OpenAudioDevice) X(CloseAudioDevice)              \
     X(PauseAudioDevice) X(LockAudioDevice) X(UnlockAudioDevice) X(GetAudioDeviceStatus)              \
     X(RWFromConstMem) X(LoadWAV_RW) X(FreeWAV) X(NewAudioStream) X(AudioStreamPut) X(AudioStreamFlush) \
-    X(AudioStreamAvailable) X(AudioStreamGet) X(FreeAudioStream) X(Delay)
+    X(AudioStreamAvailable) X(AudioStreamGet) X(FreeAudioStream) X(Delay)       \
+    X(TLSCleanup) X(Quit)
 
 struct SdlAudioApi {
 #define VEXADRA_SDL_MEMBER(name) decltype(&SDL_##name) name = nullptr;
@@ -27,5 +28,9 @@ struct SdlAudioApi {
 // points is missing (the cues are then silent). It is never unloaded: its threads and
 // handlers may outlive any caller.
 const SdlAudioApi* LoadSdlAudio(const char* library = kSdlLibrary);
+
+// Frees what the libraries loaded here still hold (their settings, their subsystems).
+// Only at the very end, once no thread uses them.
+void ShutDownSdlAudio();
 
 } // namespace vexadra

@@ -75,7 +75,15 @@ SdlCueBackend::SdlCueBackend(const char* library) : m_sdl(LoadSdlAudio(library))
     m_sdl->PauseAudioDevice(m_device, 0);
 }
 
-SdlCueBackend::~SdlCueBackend() { Close(); }
+SdlCueBackend::~SdlCueBackend()
+{
+    Close();
+    // The library keeps an error text for each thread that called it, and frees it by
+    // itself only for threads it started: the one that made or closed this player (the
+    // sound thread) is not one of them.
+    if (m_sdl != nullptr)
+        m_sdl->TLSCleanup();
+}
 
 void SdlCueBackend::Close()
 {
@@ -92,7 +100,7 @@ void SdlCueBackend::Close()
     }
 }
 
-void SdlCueBackend::SetWaitIdle(std::function<void()> idle) { m_idle = std::move(idle); }
+void SdlCueBackend::SetWaitIdle(std::function<bool()> idle) { m_idle = std::move(idle); }
 
 void SdlCueBackend::Play(int nID, SoundImage image, bool wait)
 {
@@ -113,7 +121,7 @@ void SdlCueBackend::Play(int nID, SoundImage image, bool wait)
 
 bool SdlCueBackend::Working() const
 {
-    return m_device != 0 && m_sdl->GetAudioDeviceStatus(m_device) == SDL_AUDIO_PLAYING;
+    return m_device != 0 && !m_stalled && m_sdl->GetAudioDeviceStatus(m_device) == SDL_AUDIO_PLAYING;
 }
 
 bool SdlCueBackend::IsPlaying() const
@@ -207,26 +215,45 @@ std::vector<std::uint8_t> SdlCueBackend::Convert(SoundImage image) const
     return out;
 }
 
-bool SdlCueBackend::HasEnded(std::uint64_t cue) const
+std::optional<std::size_t> SdlCueBackend::PositionOf(std::uint64_t cue) const
 {
     DeviceLock lock(*m_sdl, m_device);
-    return m_cue != cue || m_playing == nullptr;
+    if (m_cue != cue || m_playing == nullptr)
+        return std::nullopt;
+    return m_position;
 }
 
 void SdlCueBackend::WaitFor(std::uint64_t cue, std::size_t bytes)
 {
     using Clock = std::chrono::steady_clock;
+    // A device that has taken nothing for this long belongs to a server that hangs.
+    constexpr auto kStallLimit = std::chrono::seconds(1);
     const double bytesPerSecond =
         static_cast<double>(m_deviceRate) * m_deviceChannels * (SDL_AUDIO_BITSIZE(m_deviceFormat) / 8);
+    const auto length = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(bytes / bytesPerSecond));
+    const auto start = Clock::now();
     // A device that stops taking samples must not hold the game forever.
-    const auto deadline = Clock::now() + std::chrono::duration_cast<Clock::duration>(
-                                             std::chrono::duration<double>(2.0 * bytes / bytesPerSecond + 1.0));
+    auto deadline = start + 2 * length + std::chrono::seconds(1);
+    std::size_t lastPosition = 0;
+    auto lastProgress = start;
     // The hook may close this backend or play another cue: both end the wait.
-    while (m_device != 0 && !HasEnded(cue) && m_sdl->GetAudioDeviceStatus(m_device) == SDL_AUDIO_PLAYING
-           && Clock::now() < deadline) {
+    while (m_device != 0 && m_sdl->GetAudioDeviceStatus(m_device) == SDL_AUDIO_PLAYING) {
+        const std::optional<std::size_t> position = PositionOf(cue);
+        const auto now = Clock::now();
+        if (!position || now >= deadline)
+            return;
+        if (*position != lastPosition) {
+            lastPosition = *position;
+            lastProgress = now;
+        } else if (now - lastProgress >= kStallLimit && !m_stalled) {
+            // Lost for every later cue; this one still holds the game for its own length.
+            m_stalled = true;
+            deadline = std::min(deadline, start + length);
+        }
         if (m_idle) {
-            const std::function<void()> idle = m_idle;  // the hook may replace itself
-            idle();
+            const std::function<bool()> idle = m_idle;  // the hook may replace itself
+            if (!idle())
+                return;
         }
         m_sdl->Delay(kIdleIntervalMs);
     }

@@ -6,9 +6,11 @@
 
 #include "sound/Cues.h"
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -29,14 +31,16 @@ public:
     void Play(int nID, SoundImage image, bool wait) override;
 
     // Called every few milliseconds while a waiting Play holds the thread, so the
-    // window can repaint itself meanwhile. An empty hook just sleeps.
-    void SetWaitIdle(std::function<void()> idle);
+    // window can repaint itself meanwhile; false ends the wait at once (the program is
+    // ending). An empty hook just sleeps.
+    void SetWaitIdle(std::function<bool()> idle);
 
     // Stops the sound and releases the device; later Plays are silent.
     void Close();
 
     bool IsOpen() const { return m_device != 0; }
-    // False once the device has gone (its audio server ended, it was unplugged).
+    // False once the device has gone (its audio server ended, it was unplugged), or
+    // once a waited cue found it taking no sound at all (its server hangs).
     bool Working() const override;
     // True while a started cue still has samples the device has not taken.
     bool IsPlaying() const;
@@ -58,7 +62,8 @@ private:
     void Fill(std::uint8_t* stream, int len);
     const Decoded& Prepare(int nID, SoundImage image);
     std::vector<std::uint8_t> Convert(SoundImage image) const;
-    bool HasEnded(std::uint64_t cue) const;
+    // How far the device has taken that cue; none once it has ended or was replaced.
+    std::optional<std::size_t> PositionOf(std::uint64_t cue) const;
     void WaitFor(std::uint64_t cue, std::size_t bytes);
 
     const SdlAudioApi* m_sdl = nullptr;  // nullptr when the library is missing
@@ -68,7 +73,8 @@ private:
     std::uint16_t m_deviceFormat = 0;
     std::uint8_t m_silence = 0;
     bool m_subsystem = false;
-    std::function<void()> m_idle;
+    std::function<bool()> m_idle;
+    std::atomic<bool> m_stalled{false};
     std::map<int, Decoded> m_cues;
 
     // Shared with the device thread; guarded by the device lock.

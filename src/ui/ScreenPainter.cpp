@@ -18,16 +18,11 @@ constexpr ColorRef kTextBlack = RGB(0, 0, 0);
 constexpr ColorRef kScoreColor = RGB(192, 0, 0);
 constexpr ColorRef kMovesColor = RGB(0, 192, 0);
 constexpr ColorRef kGameRoundColor = RGB(0, 0, 192);
-constexpr int kBoxPenWidth = 2;
 // The keyboard's marks: thin white and black rings side by side, so that one of the two
 // stands out on every colour and on an empty square. The frame runs along the square's
 // edge; the pick-up mark is a smaller ring further in, clear of the colour number.
 constexpr int kMarkRingDivisor = 60;   // ring width: the square's width over this, at least 2
 constexpr int kPickInsetDivisor = 5;   // the pick-up mark's inset: the square's width over this
-
-// "Arial Bold" is Arial at bold weight; the number face has only its regular weight.
-FontSpec BoldArial(int height) { return FontSpec{"Arial", height, true}; }
-FontSpec NumberFace(int height) { return FontSpec{"Microsoft Sans Serif", height, false}; }
 
 // Each character of the text once, in the order they first come, on one line: measured,
 // it takes in the advance of every glyph the text uses at a fraction of the text's cost.
@@ -121,8 +116,12 @@ void ScreenPainter::LayOut(Size client)
     const int uy = m_geometry.m_nUnitY;
     m_fontNumber = NumberFace((7 * uy) / 4);
     FitInstructionsFont();
+    const PanelFonts panel = FitPanelFonts(*m_canvas, m_geometry, m_nInstrFontHeight);
+    m_fontLabel = panel.label;
+    m_fontHint = panel.hint;
+    m_fontHelp = panel.help;
+    m_fontFigures = panel.figures;
     WrapHelpLines();
-    m_fontLabel = BoldArial(2 * uy);
     m_bLaidOut = true;
 }
 
@@ -158,7 +157,7 @@ int ScreenPainter::RememberedInstructionsFont(Size client)
     const RememberedFit* known = m_memo != nullptr ? m_memo->FindFit(client, m_pageKey) : nullptr;
     const int start = StartingInstructionsFont();
     if (known == nullptr || known->fontHeight > start || (start - known->fontHeight) % 2 != 0 ||
-        known->fontHeight < std::min(start, kMinInstrFontHeight))
+        known->fontHeight < std::min(start, kMinFontHeight))
         return 0;
     m_canvas->SelectFont(BoldArial(known->fontHeight));
     return m_canvas->TextExtent(m_strPageSample) == known->sampleExtent ? known->fontHeight : 0;
@@ -178,21 +177,21 @@ int ScreenPainter::SearchInstructionsFont()
         return MeasureWrapped(*m_canvas, m_strInstructions, fit.Width());
     };
     int height = start;
-    if (const int needed = needs(start); needed > fit.Height() && start - 2 >= kMinInstrFontHeight) {
+    if (const int needed = needs(start); needed > fit.Height() && start - 2 >= kMinFontHeight) {
         // A larger font only ever takes more lines, each higher, so whether a height fits
         // changes once along the heights. The page's height goes about with the square of
         // the font's: start looking there rather than trying every height from the top,
         // each try being a new font and a whole page to break into lines.
         const double scale = fit.Height() > 0 ? std::sqrt(static_cast<double>(fit.Height()) / needed) : 0.0;
         height = std::clamp(start - 2 * static_cast<int>(std::ceil((start - start * scale) / 2)),
-                            start - 2 - (start - 2 - kMinInstrFontHeight) / 2 * 2, start - 2);
+                            start - 2 - (start - 2 - kMinFontHeight) / 2 * 2, start - 2);
         if (needs(height) <= fit.Height()) {
             while (height + 2 < start && needs(height + 2) <= fit.Height())
                 height += 2;
         } else {
-            while (height - 2 >= kMinInstrFontHeight && needs(height - 2) > fit.Height())
+            while (height - 2 >= kMinFontHeight && needs(height - 2) > fit.Height())
                 height -= 2;
-            if (height - 2 >= kMinInstrFontHeight)
+            if (height - 2 >= kMinFontHeight)
                 height -= 2;
         }
     }
@@ -201,7 +200,7 @@ int ScreenPainter::SearchInstructionsFont()
 
 void ScreenPainter::WrapHelpLines()
 {
-    m_canvas->SelectFont(m_fontText);
+    m_canvas->SelectFont(m_fontHelp);
     m_helpLines[0] = WrapLines(*m_canvas, Tr(kHelpLines), m_geometry.m_rcHelp.Width());
     m_helpLines[1] = WrapLines(*m_canvas, Tr(kHelpLinesWithEnd), m_geometry.m_rcHelp.Width());
 }
@@ -291,7 +290,7 @@ void ScreenPainter::DrawArrow(int side)
 void ScreenPainter::DrawValueBox(const Rect& box, const std::string& value, ColorRef color)
 {
     m_canvas->Rectangle(box, kBoxPenWidth, kWhite);
-    m_canvas->SelectFont(m_fontText);
+    m_canvas->SelectFont(m_fontFigures);
     DrawCentered(*m_canvas, value, box, color);
 }
 
@@ -333,7 +332,7 @@ void ScreenPainter::DrawHelpLines()
     if (!CanDraw())
         return;
     m_canvas->FillRect(m_geometry.m_rcHelp, kWhite);
-    m_canvas->SelectFont(m_fontText);
+    m_canvas->SelectFont(m_fontHelp);
     const bool offerEnd = !m_game.State().m_bInstructions && m_game.EndGameAllowed();
     DrawLines(*m_canvas, m_helpLines[offerEnd ? 1 : 0], m_geometry.m_rcHelp, kGameRoundColor);
 }
@@ -343,7 +342,7 @@ void ScreenPainter::DrawHint()
     if (!CanDraw())
         return;
     m_canvas->FillRect(m_geometry.m_rcHint, kWhite);
-    m_canvas->SelectFont(m_fontNumber);
+    m_canvas->SelectFont(m_fontHint);
     DrawLeftCentered(*m_canvas, Tr(kHintText), m_geometry.m_rcHint, kTextBlack);
 }
 

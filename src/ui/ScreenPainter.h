@@ -15,12 +15,10 @@
 #include "ui/Canvas.h"
 #include "ui/Geometry.h"
 #include "ui/LayoutMemo.h"
+#include "ui/PanelFonts.h"
 #include "ui/Texts.h"
 
 namespace vexadra {
-
-// The smallest instructions font the fitting goes down to.
-constexpr int kMinInstrFontHeight = 6;
 
 class ScreenPainter final : public GameScreen {
 public:
@@ -50,6 +48,9 @@ public:
     const FontSpec& TextFont() const { return m_fontText; }
     const FontSpec& LabelFont() const { return m_fontLabel; }
     const FontSpec& NumberFont() const { return m_fontNumber; }
+    const FontSpec& HelpFont() const { return m_fontHelp; }
+    const FontSpec& HintFont() const { return m_fontHint; }
+    const FontSpec& FiguresFont() const { return m_fontFigures; }
 
     void FillSquare(int n, const Brush& brush) override;
     void FillSquares() override;
@@ -94,6 +95,10 @@ private:
     FontSpec m_fontText;
     FontSpec m_fontLabel;
     FontSpec m_fontNumber;
+    // Come down from the written heights where a text would run past its strip.
+    FontSpec m_fontHelp;
+    FontSpec m_fontHint;
+    FontSpec m_fontFigures;
 
     std::array<std::string, kTextSlots> m_strText;
     std::string m_strInstructions;

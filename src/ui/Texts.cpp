@@ -42,11 +42,18 @@ std::array<std::string, kTextSlots> BuildInstructionTexts()
 
 std::string ComposeInstructionsPage(std::string_view instructionsText)
 {
-    std::string page = Tr(N_("Instructions for VEXADRA.")) + " \n\n";
+    // Appended piece by piece: GCC 12 mistakes "literal" + std::string for an
+    // overlapping copy in an optimized build.
+    std::string page = Tr(N_("Instructions for VEXADRA."));
+    page += " \n\n";
     page += instructionsText;
-    page += "\n\n" + Tr(N_("Press the End key to get back to the game"));
-    page += "\n" + Tr(N_("Press the Ctrl and P keys to print these instructions.")) + " \n";
-    page += Tr(N_("Press the Alt and F4 keys to exit.")) + " ";
+    page += "\n\n";
+    page += Tr(N_("Press the End key to get back to the game"));
+    page += "\n";
+    page += Tr(N_("Press the Ctrl and P keys to print these instructions."));
+    page += " \n";
+    page += Tr(N_("Press the Alt and F4 keys to exit."));
+    page += " ";
     return page;
 }
 

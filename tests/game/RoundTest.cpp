@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "GameFixture.h"
@@ -252,4 +253,77 @@ TEST_F(GameTest, NumbersOnceSwitchedOnAreDrawnAgainOnEveryRedraw)
     QuietMoves(12);
     EXPECT_EQ(log.back(), "DrawNumbers");
     EXPECT_TRUE(S().m_bNumbers);
+}
+
+// A first mover that takes two colours with each of its moves can leave the other side
+// four colours no two of which share a line: that side passes, and the round ends at
+// once, with the gong, as after its last move.
+TEST_F(GameTest, ASideLeftWithoutALegalMovePassesAndTheRoundEndsAsAfterItsLastMove)
+{
+    SeededRandom seeded(1013015);
+    vexadra::DealRound(S(), seeded);
+    const Move moves[] = {{9, 10}, {16, 20}, {14, 15}, {21, 22}, {5, 6},  {17, 27},
+                          {0, 1},  {19, 28}, {8, 12},  {18, 23}, {3, 7}};
+    MoveOutcome last;
+    for (const Move& move : moves) {
+        last = game.Play(move);
+        ASSERT_TRUE(last.Legal()) << move.from << " to " << move.to;
+    }
+    EXPECT_EQ(last.forfeited[1], 1);
+    EXPECT_TRUE(last.roundOver);
+    EXPECT_EQ(S().m_nRound, 2);
+    EXPECT_EQ(S().m_nSide, 1) << "the side that passed would have moved last, so it starts";
+    EXPECT_EQ(S().m_nMovesLeft[0], kMovesPerRound);
+    EXPECT_EQ(S().m_nMovesLeft[1], kMovesPerRound);
+    EXPECT_EQ(Cues().back(), (CueCall{IDR_SOUND_GONG, true}));
+
+    // Undo comes back to the move before the pass, the stuck side's last move intact.
+    ASSERT_TRUE(game.UndoMove());
+    EXPECT_EQ(S().m_nRound, 1);
+    EXPECT_EQ(S().m_nSide, 0);
+    EXPECT_EQ(S().m_nMovesLeft[0], 1);
+    EXPECT_EQ(S().m_nMovesLeft[1], 1);
+}
+
+// Undo walks back move by move over a gong, to exactly the position before each move,
+// silently, and never past the start of the game: a recorded game is final.
+TEST_F(GameTest, UndoTakesBackEachMoveExactlyOverTheGongButNeverPastTheGamesStart)
+{
+    std::vector<GameState> before;
+    for (int k = 0; k < 14; ++k) {
+        before.push_back(S());
+        QuietMove();  // the undoing of captures is the soak's and the pass test's
+    }
+    ASSERT_EQ(S().m_nRound, 2);
+    cues.calls.clear();
+    for (int k = 13; k >= 0; --k) {
+        ASSERT_TRUE(game.UndoMove()) << k;
+        const GameState& was = before[static_cast<std::size_t>(k)];
+        EXPECT_TRUE(std::equal(was.m_nSquareColor, was.m_nSquareColor + kSquares, S().m_nSquareColor)) << k;
+        EXPECT_EQ(std::make_tuple(was.m_nScore[0], was.m_nScore[1], was.m_nMovesLeft[0], was.m_nMovesLeft[1],
+                                  was.m_nSide, was.m_nRound),
+                  std::make_tuple(S().m_nScore[0], S().m_nScore[1], S().m_nMovesLeft[0], S().m_nMovesLeft[1],
+                                  S().m_nSide, S().m_nRound))
+            << k;
+    }
+    EXPECT_FALSE(game.CanUndo());
+    EXPECT_FALSE(game.UndoMove());
+    EXPECT_TRUE(Cues().empty());
+
+    QuietMoves(12);
+    ASSERT_TRUE(game.EndGameAllowed());
+    Key(VK_END);
+    EXPECT_FALSE(game.CanUndo()) << "a recorded game is final";
+    EXPECT_EQ(history.m_nGameCount, 1);
+
+    // New Game: the game in progress is dropped unrecorded and the left side starts it.
+    QuietMove();
+    S().m_nSide = 1;
+    game.NewGame();
+    EXPECT_FALSE(game.GameHasMoves());
+    EXPECT_FALSE(game.CanUndo());
+    EXPECT_EQ(S().m_nSide, 0);
+    EXPECT_EQ(S().m_nScore[0], 0);
+    EXPECT_EQ(history.m_nGameCount, 1);
+    EXPECT_EQ(game.GameNumber(), 2);
 }

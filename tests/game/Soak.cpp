@@ -20,6 +20,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <ctime>
 #include <random>
 #include <string>
@@ -220,7 +221,7 @@ private:
     bool m_known[kSquares] = {};
 };
 
-enum class EventKind { Press, Release, Key, Paint, Tick };
+enum class EventKind { Press, Release, Key, Paint, Tick, Undo, NewGame };
 
 struct Event {
     EventKind kind = EventKind::Key;
@@ -241,6 +242,10 @@ struct Event {
             return "paint at " + std::to_string(client.cx) + "x" + std::to_string(client.cy);
         case EventKind::Tick:
             return "tick after " + std::to_string(advanceMs) + " ms" + (paused ? ", paused" : "");
+        case EventKind::Undo:
+            return "undo";
+        case EventKind::NewGame:
+            return "new game";
         case EventKind::Key:
             break;
         }
@@ -259,6 +264,9 @@ struct Stats {
     long long paints = 0;
     long long resizes = 0;
     long long computerMoves = 0;
+    long long undos = 0;
+    long long newGames = 0;
+    long long passes = 0;
 };
 
 // Picks the next event, leaning towards what a player does so that most moves are legal
@@ -282,6 +290,11 @@ public:
             return PaintEvent();
         if (m_turn.GetOpponent() != Opponent::TwoPlayers && Chance(m_turn.HoldsTurn() ? 0.7 : 0.05))
             return TickEvent();
+        if (Chance(0.015)) {
+            Event e;
+            e.kind = Chance(0.05) ? EventKind::NewGame : EventKind::Undo;
+            return e;
+        }
         const bool roundStart = s.m_nMovesLeft[0] == kMovesPerRound && s.m_nMovesLeft[1] == kMovesPerRound;
         if (s.m_bInstructions ? Chance(0.2) : Chance(roundStart ? 0.04 : 0.005))
             return KeyEvent();
@@ -407,6 +420,98 @@ private:
     Size m_client{kMinClientWidth, kMinClientHeight};
 };
 
+// The rules once more, straight from the tables and without the game's move function:
+// what a move should do, to hold the game to it.
+class RulesOracle {
+public:
+    // The square a point is strictly inside; -1 for none.
+    static int SquareAt(const GameState& s, Point p)
+    {
+        for (int n = 0; n < kSquares; ++n)
+            if (s.m_rcSquare[n].ContainsStrictly(p))
+                return n;
+        return -1;
+    }
+
+    static bool Legal(const GameState& s, int from, int to)
+    {
+        const int base = s.m_nSide * kBoardSquares;
+        const auto own = [base](int n) { return n >= base && n < base + kBoardSquares; };
+        if (s.m_nMovesLeft[s.m_nSide] == 0 || !own(from) || !own(to) || from == to || s.IsEmpty(from) ||
+            s.IsEmpty(to))
+            return false;
+        return Joined(s.m_nSquareColor, s, base, from - base, to - base);
+    }
+
+    // The opponent's board after the move, its score change, and whether it can move then.
+    struct Expected {
+        int squares[kSquares];
+        int delta = 0;
+        bool opponentStuck = false;
+    };
+    static Expected Play(const GameState& s, int from, int to)
+    {
+        Expected e;
+        std::copy(s.m_nSquareColor, s.m_nSquareColor + kSquares, e.squares);
+        int taken = 0;
+        if (s.ShownColorOf(OppositeSquare(to)) == s.ShownColorOf(from)) {
+            e.squares[OppositeSquare(to)] = kBlackIndex;
+            ++taken;
+        }
+        if (s.ShownColorOf(OppositeSquare(from)) == s.ShownColorOf(to)) {
+            e.squares[OppositeSquare(from)] = kBlackIndex;
+            ++taken;
+        }
+        std::swap(e.squares[from], e.squares[to]);
+        e.delta = taken > 0 ? taken * 8 : -1;
+        const int base = OtherSide(s.m_nSide) * kBoardSquares;
+        e.opponentStuck = true;
+        for (int f = 0; f < kBoardSquares && e.opponentStuck; ++f)
+            for (int t = 0; t < kBoardSquares && e.opponentStuck; ++t)
+                if (f != t && Coloured(e.squares, s, base + f) && Coloured(e.squares, s, base + t) &&
+                    Joined(e.squares, s, base, f, t))
+                    e.opponentStuck = false;
+        return e;
+    }
+
+private:
+    static bool Coloured(const int* squares, const GameState& s, int n)
+    {
+        return s.m_crShown[squares[n]] != s.BlackReference();
+    }
+    static bool Joined(const int* squares, const GameState& s, int base, int f, int t)
+    {
+        for (const AdjacentPair& p : g_adjacentPairs)
+            if ((p.a == f && p.b == t) || (p.a == t && p.b == f))
+                return true;
+        for (const JumpLine& line : g_jumpLines) {
+            if (!((line.nFrom == f && line.nTo == t) || (line.nFrom == t && line.nTo == f)))
+                continue;
+            bool clear = true;
+            for (int k = line.nFrom + line.nStep; k < line.nTo; k += line.nStep)
+                clear = clear && !Coloured(squares, s, base + k);
+            return clear;  // the first line that joins the two decides
+        }
+        return false;
+    }
+};
+
+// What Undo must bring back exactly.
+struct PositionSnapshot {
+    int squares[kSquares];
+    int score[kSides];
+    int movesLeft[kSides];
+    int side;
+    int round;
+    explicit PositionSnapshot(const GameState& s)
+        : score{s.m_nScore[0], s.m_nScore[1]}, movesLeft{s.m_nMovesLeft[0], s.m_nMovesLeft[1]}, side(s.m_nSide),
+          round(s.m_nRound)
+    {
+        std::copy(s.m_nSquareColor, s.m_nSquareColor + kSquares, squares);
+    }
+    friend bool operator==(const PositionSnapshot&, const PositionSnapshot&) = default;
+};
+
 // The checks that hold after every event, given the state before it.
 class Checker {
 public:
@@ -433,19 +538,36 @@ public:
         const bool moved = roundEnded || (s.m_nRound == before.m_nRound && movesAfter == movesBefore - 1);
         const bool recorded = h.m_nGameCount != gameCountBefore;
 
-        Require((step == ai::ComputerTurn::Step::Moved) == (moved && e.kind == EventKind::Tick),
-                "the computer's move and the tick disagree");
-        if (moved) {
+        if ((step == ai::ComputerTurn::Step::Moved) != (moved && e.kind == EventKind::Tick))
+            Fail("the computer's move and the tick disagree: round " + std::to_string(before.m_nRound) + " -> " +
+                 std::to_string(s.m_nRound) + ", moves left " + std::to_string(movesBefore) + " -> " +
+                 std::to_string(movesAfter));
+        if (e.kind == EventKind::Undo) {
+            CheckUndo(before);
+        } else if (e.kind == EventKind::NewGame) {
+            Require(s.m_nRound == 1 && s.m_nScore[0] == 0 && s.m_nScore[1] == 0 && movesLeftFull(s) && s.m_nSide == 0 &&
+                        !s.m_bInstructions && h.m_nGameCount == gameCountBefore && m_cues.calls.empty(),
+                    "New Game did not start afresh, unrecorded and silent");
+            m_snapshots.clear();
+            m_lastMover = -1;
+            ++m_stats.newGames;
+        } else if (moved) {
             Require(e.kind == EventKind::Release || e.kind == EventKind::Tick, "a move without a release");
             if (e.kind == EventKind::Tick)
                 CheckComputerMove(e, before, heldTurn, roundEnded);
             else
                 Require(!heldTurn, "a person moved during the computer's turn");
-            CheckMove(before, roundEnded);
+            CheckMove(before, roundEnded, e.kind == EventKind::Tick ? m_turn.LastMove() : PersonsMove(e, before));
+            if (m_snapshots.size() == PlayedMoves::kKept)
+                m_snapshots.pop_front();
+            m_snapshots.emplace_back(before);
         } else if (recorded) {
             Require(e.kind == EventKind::Key && e.key == VK_END, "a game recorded without End");
             CheckEndGame(before, gameCountBefore, scoresShown);
+            m_snapshots.clear();
         } else {
+            Require(!(e.kind == EventKind::Release && !heldTurn && PersonsMove(e, before).from >= 0),
+                    "the game refused a legal move");
             CheckNothingMoved(e, before, scoresShown);
         }
         if (!s.m_bInstructions) {
@@ -474,6 +596,32 @@ private:
         }
     }
 
+    // The move a person's release makes by the rules; {-1, -1} when the rules refuse it.
+    static Move PersonsMove(const Event& e, const GameState& before)
+    {
+        if (e.kind != EventKind::Release || before.m_bInstructions || before.m_nPressState != kPressPicked)
+            return Move{};
+        const int to = RulesOracle::SquareAt(before, e.point);
+        if (to < 0 || !RulesOracle::Legal(before, before.m_nFromSquare, to))
+            return Move{};
+        return Move{before.m_nFromSquare, to};
+    }
+
+    // Undo brings back the position before the newest move of the game exactly, silently.
+    void CheckUndo(const GameState& before)
+    {
+        const GameState& s = m_game.State();
+        Require(m_cues.calls.empty(), "an undo made a sound");
+        if (m_snapshots.empty() || before.m_bInstructions) {
+            Require(PositionSnapshot(s) == PositionSnapshot(before), "an undo with nothing to take back changed the game");
+            return;
+        }
+        Require(PositionSnapshot(s) == m_snapshots.back(), "an undo did not bring back the position before the move");
+        m_snapshots.pop_back();
+        m_lastMover = -1;
+        ++m_stats.undos;
+    }
+
     // The computer moved its own side, in its turn, the move its look-ahead saw.
     void CheckComputerMove(const Event& e, const GameState& before, bool heldTurn, bool roundEnded)
     {
@@ -497,22 +645,29 @@ private:
         return static_cast<int>(std::count(m_cues.calls.begin(), m_cues.calls.end(), testing::CueCall{nID, wait}));
     }
 
-    void CheckMove(const GameState& before, bool roundEnded)
+    void CheckMove(const GameState& before, bool roundEnded, const Move& move)
     {
+        Require(move.from >= 0 && RulesOracle::Legal(before, move.from, move.to), "the game accepted an illegal move");
+        const RulesOracle::Expected expected = RulesOracle::Play(before, move.from, move.to);
         const GameState& s = m_game.State();
         const int mover = before.m_nSide;
         const int other = OtherSide(mover);
         const int delta = s.m_nScore[mover] - before.m_nScore[mover];
-        if (delta != kPointsForNothing && delta != kPointsPerCapture && delta != 2 * kPointsPerCapture)
-            Fail("a move scored " + std::to_string(delta));
+        if (delta != expected.delta)
+            Fail("a move scored " + std::to_string(delta) + ", not " + std::to_string(expected.delta));
         Require(s.m_nScore[other] == before.m_nScore[other], "a move changed the other side's score");
 
         const bool firstOfRound = movesLeftFull(before);
         if (m_lastMover >= 0)
             Require(firstOfRound ? mover == m_lastMover : mover != m_lastMover, "the movers do not alternate");
-        m_lastMover = mover;
+        // A side left without a legal move passes: the round ends, and that side, which
+        // would have moved last, starts the next.
+        const bool pass = expected.opponentStuck && before.m_nMovesLeft[other] > 0;
+        m_lastMover = pass ? other : mover;
+        m_stats.passes += pass ? 1 : 0;
 
-        const bool lastOfRound = before.m_nMovesLeft[mover] == 1 && before.m_nMovesLeft[other] == 0;
+        const bool lastOfRound =
+            before.m_nMovesLeft[mover] == 1 && (before.m_nMovesLeft[other] == 0 || pass);
         Require(roundEnded == lastOfRound, "a round ended at the wrong move");
         const int takes = delta > 0 ? 1 : 0;
         Require(Count(IDR_SOUND_TAKE, lastOfRound) == takes && Count(IDR_SOUND_TAKE, !lastOfRound) == 0,
@@ -522,14 +677,16 @@ private:
                 "unexpected cues with a move");
 
         if (roundEnded) {
-            Require(movesLeftFull(s) && s.m_nSide == mover, "the next round did not start with the last mover");
+            Require(movesLeftFull(s) && s.m_nSide == m_lastMover, "the next round did not start with the last mover");
             Require(std::none_of(s.m_nSquareColor, s.m_nSquareColor + kSquares,
                                  [](int index) { return index == kBlackIndex; }),
                     "an empty square after a deal");
             ++m_stats.rounds;
         } else {
-            Require(s.m_nMovesLeft[mover] == before.m_nMovesLeft[mover] - 1 && s.m_nSide == other,
+            Require(s.m_nMovesLeft[mover] == before.m_nMovesLeft[mover] - 1 && s.m_nSide == (pass ? mover : other),
                     "the turn did not pass");
+            Require(std::equal(s.m_nSquareColor, s.m_nSquareColor + kSquares, expected.squares),
+                    "the boards are not what the move should leave");
             CheckSwapAndCaptures(before, mover, delta);
         }
         ++m_stats.moves;
@@ -641,6 +798,7 @@ private:
     const CueRecorder& m_cues;
     Stats& m_stats;
     int m_lastMover = -1;
+    std::deque<PositionSnapshot> m_snapshots;  // before each move of the game in progress
 };
 
 struct RunOptions {
@@ -751,6 +909,12 @@ int Run(const RunOptions& options, std::uint64_t seed)
             case EventKind::Key:
                 game.OnKeyDown(e.key);
                 break;
+            case EventKind::Undo:
+                game.UndoMove();
+                break;
+            case EventKind::NewGame:
+                game.NewGame();
+                break;
             case EventKind::Paint:
                 stats.resizes += e.client != client;
                 client = e.client;
@@ -770,9 +934,10 @@ int Run(const RunOptions& options, std::uint64_t seed)
 
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     std::printf("vexadra_soak: %lld events, %lld moves (%lld taking), %lld rejections, %lld rounds, %lld games "
-                "recorded, %lld pages shown, %lld full paints (%lld at a new size), %lld computer moves, %.2f s\n",
+                "recorded, %lld pages shown, %lld full paints (%lld at a new size), %lld computer moves, %lld undos, "
+                "%lld new games, %lld passes, %.2f s\n",
                 stats.events, stats.moves, stats.captures, stats.rejections, stats.rounds, stats.games, stats.pages,
-                stats.paints, stats.resizes, stats.computerMoves, seconds);
+                stats.paints, stats.resizes, stats.computerMoves, stats.undos, stats.newGames, stats.passes, seconds);
     if (computer && stats.computerMoves < options.computerMoves) {
         std::printf("vexadra_soak: FAILED: the computer made only %lld of %lld moves\n", stats.computerMoves,
                     options.computerMoves);

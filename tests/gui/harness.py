@@ -12,6 +12,10 @@ import time
 import unittest
 
 PROGRAM = os.environ.get("VEXADRA_PROGRAM", "")
+# A sanitizer build checks for leaks at every exit; what the desktop libraries keep until
+# the end is named in this list.
+LEAK_SUPPRESSIONS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "lsan.supp")
+os.environ.setdefault("LSAN_OPTIONS", f"suppressions={LEAK_SUPPRESSIONS}:print_suppressions=0")
 IMPORT = "/usr/bin/import"  # ImageMagick's screen grabber
 
 
@@ -100,7 +104,6 @@ class Game:
             "VEXADRA_TRACE": self.trace_file,
             "SDL_AUDIODRIVER": "disk",
             "SDL_DISKAUDIOFILE": self.audio_file,
-            "ASAN_OPTIONS": "detect_leaks=0",
             # The player's own remembered choices must neither steer a test nor be changed by one.
             "XDG_CONFIG_HOME": os.path.join(self.tmp, "config"),
         })
@@ -175,26 +178,36 @@ class Game:
     def xdotool(self, *args):
         run(["xdotool", *map(str, args)], env=self.env)
 
-    def drag(self, start, end):
+    def drag(self, start, end, via=None):
+        """via: the xdotool of the X server that feeds the game's display, when not its own."""
+        xdotool = via or self.xdotool
         (x1, y1), (x2, y2) = start, end
-        self.xdotool("mousemove", x1, y1)
+        xdotool("mousemove", x1, y1)
         time.sleep(0.05)
-        self.xdotool("mousedown", 1)
+        xdotool("mousedown", 1)
         time.sleep(0.05)
-        self.xdotool("mousemove", x2, y2)
+        xdotool("mousemove", x2, y2)
         time.sleep(0.05)
-        self.xdotool("mouseup", 1)
+        xdotool("mouseup", 1)
         time.sleep(0.05)
 
-    def key(self, *keys):
+    def key(self, *keys, via=None):
         for k in keys:
-            self.xdotool("key", "--clearmodifiers", k)
+            (via or self.xdotool)("key", "--clearmodifiers", k)
             time.sleep(0.1)
 
     def settle(self, seconds=0.4):
         time.sleep(seconds)
 
     # --- ending --------------------------------------------------------------------
+    def quit_takes(self, send):
+        """Seconds from send() (the quit keys) until the process has ended, which it must with 0."""
+        send()
+        start = time.time()
+        status = self.wait_exit()
+        assert status == 0, f"exit status {status}"
+        return time.time() - start
+
     def wait_exit(self, timeout=20):
         try:
             return self.proc.wait(timeout)
@@ -477,6 +490,80 @@ class NestedWestonServer(WestonServer):
     def stop(self):
         super().stop()
         self.x.stop()
+
+
+class DesktopSession:
+    """GNOME's or KDE's compositor as its desktop runs it: in a D-Bus session of its own,
+    with its own runtime folder, started as command. Nested on an Xvfb (xserver) it has a
+    seat fed by that X server, and the session shows on it; headless it has neither."""
+
+    def __init__(self, command, socket, xserver=None, env=None):
+        self.x = xserver
+        self.socket = socket
+        self.runtime = tempfile.mkdtemp(prefix="vexadra-desktop-")
+        os.chmod(self.runtime, 0o700)
+        env = dict(xserver.env() if xserver else os.environ, XDG_RUNTIME_DIR=self.runtime, **(env or {}))
+        if not xserver:
+            env.pop("DISPLAY", None)
+        # A group of its own, so that the session bus goes with the compositor.
+        self.proc = subprocess.Popen(["dbus-run-session", "--", *command], env=env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL, start_new_session=True)
+        deadline = time.time() + 30
+        while not os.path.exists(os.path.join(self.runtime, socket)):
+            if time.time() > deadline or self.proc.poll() is not None:
+                self.stop()
+                raise RuntimeError(f"{command[0]} did not start")
+            time.sleep(0.1)
+
+    def env(self):
+        return WestonServer.env(self)
+
+    def xdotool(self, *args):
+        run(["xdotool", *map(str, args)], env=self.x.env())
+
+    def screenshot(self, save_as=None):
+        """The nested session as the X server shows it."""
+        return Game.screenshot(self, save_as)
+
+    def stop(self):
+        try:
+            os.killpg(self.proc.pid, signal.SIGTERM)
+            self.proc.wait(5)
+        except (ProcessLookupError, subprocess.TimeoutExpired):
+            os.killpg(self.proc.pid, signal.SIGKILL)
+            self.proc.wait()
+        shutil.rmtree(self.runtime, ignore_errors=True)
+        if self.x:
+            self.x.stop()
+
+
+def mutter(width, height, scale=1, nested=True):
+    """mutter, GNOME's compositor, with one monitor of width x height at scale."""
+    socket = "vexadra-mutter"
+    if not nested:
+        return DesktopSession(["mutter", "--wayland", "--headless", "--virtual-monitor", f"{width}x{height}",
+                               "--no-x11", f"--wayland-display={socket}"], socket)
+    return DesktopSession(["mutter", "--wayland", "--nested", "--no-x11", f"--wayland-display={socket}"], socket,
+                          XServer(width, height), {"MUTTER_DEBUG_DUMMY_MODE_SPECS": f"{width}x{height}",
+                                                   "MUTTER_DEBUG_DUMMY_MONITOR_SCALES": str(scale)})
+
+
+def kwin(width, height):
+    """KWin, KDE's compositor, nested on an Xvfb. Debian's binary carries a file
+    capability that a container may refuse to run; a copy of it (by the same name) runs."""
+    binary = os.path.join(tempfile.mkdtemp(prefix="vexadra-kwin-"), "kwin_wayland")
+    shutil.copy("/usr/bin/kwin_wayland", binary)
+    socket = "vexadra-kwin"
+    x = XServer(width, height)
+    try:
+        return DesktopSession([binary, "--x11-display", x.display, "--width", str(width), "--height", str(height),
+                               "--socket", socket, "--no-lockscreen", "--no-global-shortcuts", "--no-kactivities"],
+                              socket, x)
+    except Exception:
+        x.stop()
+        raise
+    finally:
+        shutil.rmtree(os.path.dirname(binary), ignore_errors=True)
 
 
 def uniform_ink_blocks(screen, rect):

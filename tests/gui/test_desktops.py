@@ -1,11 +1,12 @@
 """The game on the desktops players use: under a real X window manager, on a Wayland
 compositor, and on a HiDPI screen."""
 
+import os
 import time
 
 from harness import (GAME_COLORS, PAPER, PROGRAM, Game, GuiTestCase, Layout, NestedWestonServer, OpenboxServer,
-                     WestonServer, XServer, board_colours, boards_dealt, ocr, run, screen_when, switch_screen_mode,
-                     uniform_ink_blocks, window_property)
+                     WestonServer, XServer, board_colours, boards_dealt, kwin, mutter, ocr, run, screen_when,
+                     switch_screen_mode, uniform_ink_blocks, window_property)
 
 
 class DesktopTestCase(GuiTestCase):
@@ -186,3 +187,100 @@ class WaylandInputTest(DesktopTestCase):
         weston.xdotool("mousemove", 60, menu_y + 54)
         weston.xdotool("click", 1)
         self.assertEqual(g.wait_exit(), 0)
+
+
+class GnomeAndKdeTest(DesktopTestCase):
+    """The compositors GNOME and KDE Plasma run, on a 1920x1080 screen."""
+    SCREEN = (1920, 1080)
+
+    def first_paint(self, session):
+        g = self.start(session)
+        g.wait_for(lambda: g.layout() is not None, "the first paint", timeout=60)
+        return g
+
+    def quits_at_once(self, g, send, limit=0.5):
+        self.assertLess(g.quit_takes(send), limit, "ended at once")
+        if os.environ.get("VEXADRA_BUILD_TYPE") != "Debug":
+            self.assertNotIn("Debug:", g.proc.stderr.read(), "no debugging notes on the terminal")
+
+    def plays(self, session, name):
+        """A drag, F1 and End, a menu opened and closed; the maximized client area."""
+        g = self.first_paint(session)
+        maximized = g.layout()
+        # Maximized, the client area reaches the screen's bottom edge; where it starts a
+        # Wayland client cannot tell.
+        _, _, w, h = maximized
+        layout = Layout((0, self.SCREEN[1] - h, w, h))
+        dealt = board_colours(screen_when(g, session.screenshot, boards_dealt(layout), "the boards dealt"), layout)
+        swapped = [dealt[1], dealt[0]]
+
+        def moved():
+            return board_colours(session.screenshot(), layout)[:2] == swapped
+        g.drag(layout.centre(0), layout.centre(1), via=session.xdotool)
+        try:
+            g.wait_for(moved, "the move drawn", timeout=5)
+        except AssertionError:  # a fresh session's first drag is now and then lost
+            g.drag(layout.centre(0), layout.centre(1), via=session.xdotool)
+            g.wait_for(moved, "the move drawn")
+        session.screenshot(save_as=self.artifact(f"{name}-maximized.png"))
+        g.key("F1", via=session.xdotool)
+        g.wait_for(lambda: session.screenshot().pixel(*layout.sample(0)) == PAPER, "the instructions page")
+        g.key("End", via=session.xdotool)
+        g.wait_for(moved, "the boards back")
+        session.xdotool("mousemove", layout.x + 15, layout.y - 13)
+        session.xdotool("click", 1)
+        g.settle(0.5)
+        g.key("Escape", via=session.xdotool)
+        session.xdotool("mousemove", *layout.centre(5))
+        return g, maximized
+
+    def test_mutter_headless_paints_maximized_at_the_configured_size(self):
+        g = self.first_paint(mutter(*self.SCREEN, nested=False))
+        self.assertEqual(g.layout()[2:], (1920, 1017))
+        self.assertIn("scale=1", g.trace()[-1])
+        g.proc.terminate()
+        self.assertEqual(g.wait_exit(timeout=5), -15)
+
+    def test_mutter_plays_restores_within_the_screen_and_maximizes_again(self):
+        session = mutter(*self.SCREEN)
+        g, maximized = self.plays(session, "mutter")
+        self.assertEqual(maximized[2:], (1920, 1017))
+        session.xdotool("key", "super+Down")
+        g.wait_for(lambda: g.layout()[2:] != maximized[2:], "a restored paint")
+        # The maximized frame fills the screen exactly, title bar and all: a restored one
+        # as large or smaller fits.
+        g.wait_for(lambda: g.layout()[2] <= maximized[2] and g.layout()[3] <= maximized[3],
+                   "a restored window within the screen")
+        g.settle()
+        session.screenshot(save_as=self.artifact("mutter-restored.png"))
+        session.xdotool("key", "super+Up")
+        g.wait_for(lambda: g.layout()[2:] == maximized[2:], "maximized again")
+        self.quits_at_once(g, lambda: session.xdotool("key", "alt+F4"))
+
+    def test_mutter_at_scale_2(self):
+        session = mutter(3840, 2160, scale=2)
+        g = self.first_paint(session)
+        g.wait_for(lambda: "scale=2" in g.trace()[-1], "a paint at scale 2")
+        self.assertEqual(g.layout()[2:], (1920, 1017), "maximized, laid out in logical units")
+        layout = Layout((0, 1080 - 1017, 1920, 1017))
+
+        def boards_shown(screen):
+            colours = [screen.pixel(2 * x, 2 * y) for x, y in map(layout.sample, range(32))]
+            return sorted(colours[:16]) == sorted(GAME_COLORS) == sorted(colours[16:])
+        session.xdotool("mousemove", 1920, 1080)
+        screen = screen_when(g, lambda: session.screenshot(save_as=self.artifact("mutter-scale2.png")),
+                             boards_shown, "the boards on the screen at twice the scale", timeout=90)
+        # The title bar's icon, its 16 logical pixels drawn from the 32 pixel picture.
+        coloured = [x for y in range(80) for x in range(160) if max(screen.pixel(x, y)) - min(screen.pixel(x, y)) > 120]
+        self.assertGreaterEqual(max(coloured) - min(coloured), 28, "an icon 32 device pixels wide")
+        # The window's end waits for the compositor, which draws 3840x2160 in software here.
+        self.quits_at_once(g, lambda: session.xdotool("key", "ctrl+q"), limit=5)
+
+    def test_kwin_plays(self):
+        try:
+            session = kwin(*self.SCREEN)
+        except (RuntimeError, OSError) as e:
+            self.skipTest(f"KWin does not run here: {e}")
+        g, maximized = self.plays(session, "kwin")
+        self.assertEqual(maximized[2:], (1920, 1017))
+        self.quits_at_once(g, lambda: session.xdotool("key", "alt+F4"))

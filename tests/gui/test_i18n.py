@@ -56,7 +56,7 @@ class GermanCommandLineTest(unittest.TestCase):
         if not PROGRAM:
             self.skipTest("VEXADRA_PROGRAM not set")
         env = {k: v for k, v in os.environ.items() if k not in ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "DISPLAY")}
-        env.update({"LANG": "de_DE.UTF-8", "ASAN_OPTIONS": "detect_leaks=0"})
+        env.update({"LANG": "de_DE.UTF-8"})
         r = run([PROGRAM, "--help"], env=env, check=False)
         self.assertEqual(r.returncode, 0, r.stderr)
         self.assertTrue(r.stdout.startswith("Aufruf: vexadra [--opponent=two|easy|normal|hard|expert]"), r.stdout)

@@ -19,7 +19,6 @@ class NoDisplayTest(GuiTestCase):
     def run_without(self, **env_changes):
         env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY")}
         env.update(env_changes)
-        env["ASAN_OPTIONS"] = "detect_leaks=0"
         return subprocess.run([PROGRAM], env=env, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                               text=True, timeout=30)
 

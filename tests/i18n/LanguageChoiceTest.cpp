@@ -40,7 +40,7 @@ TEST(LanguageChoice, LanguageListComesFirstExceptInTheCLocale)
 
 TEST(LanguageChoice, UnknownOrBrokenSettingsMeanEnglish)
 {
-    for (const char* value : {"", "xx_YY.UTF-8", "garbage", "_", ".UTF-8", "@euro", "POSIX", "en_US.UTF-8"})
+    for (const char* value : {"", "xx_YY.UTF-8", "garbage", "_", ".UTF-8", "@euro", "POSIX", "en_US.UTF-8", "../de", "de/x"})
         EXPECT_EQ(Choose({{"LANG", value}}), "") << value;
     EXPECT_EQ(Choose({}), "");
 }

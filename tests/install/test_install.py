@@ -133,9 +133,13 @@ class InstalledTree(unittest.TestCase):
                          [], r.stdout)
 
         appstreamcli = tool("appstreamcli")
-        r = run([appstreamcli, "validate", "--no-net", self.metainfo])
+        r = run([appstreamcli, "validate", "--pedantic", "--no-net", self.metainfo])
         self.assertEqual(r.returncode, 0, r.stdout)
-        self.assertEqual(complaints(r.stdout, ("E:", "W:")), [], r.stdout)
+        # Only the notes the format itself allows: the id's capital letter, and the newer
+        # developer tag that an older appstreamcli does not know.
+        allowed = ("cid-contains-uppercase-letter", "unknown-tag developer")
+        self.assertEqual([line for line in complaints(r.stdout, ("E:", "W:", "I:", "P:"))
+                          if not any(note in line for note in allowed)], [], r.stdout)
         # The tree check also looks for the launcher the metainfo names.
         r = run([appstreamcli, "validate-tree", "--no-net", self.prefix])
         self.assertEqual(r.returncode, 0, r.stdout)

@@ -14,11 +14,13 @@
 #include <wx/gdicmn.h>
 #include <wx/image.h>
 #include <wx/listbox.h>
+#include <wx/settings.h>
 #include <wx/stattext.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
 #include "scores/CScoresDlg.h"
+#include "support/ShippedLanguage.h"
 
 using namespace vexadra;
 
@@ -207,6 +209,51 @@ TEST_F(ScoresDialog, WindowCarriesTheTitleHeadingButtonsAndTheListOfTheHistory)
 
     dialog->Destroy();
 }
+
+// Every label has the room its theme asks for, the row above the list keeps its order
+// within the list's width, and the title fits a bold caption of the desktop's font.
+class TranslatedScoresDialog : public testing::TestWithParam<const char*> {};
+
+TEST_P(TranslatedScoresDialog, TitleAndLabelsFit)
+{
+    const std::string code = GetParam();
+    const Language language(code);
+    ASSERT_EQ(language.Found(), code != "en");
+    CScoresDlg scores;
+    scores.RecordGame(20, 5, 4);
+    wxDialog* dialog = scores.BuildWindow(nullptr);
+    const wxRect client(dialog->GetClientSize());
+    wxWindow* list = dialog->FindWindow(IDC_SCORE_LIST);
+    wxWindow* left = dialog->FindWindow(IDC_LEFT_SUM);
+    wxWindow* right = dialog->FindWindow(IDC_RIGHT_SUM);
+    wxWindow* heading = nullptr;
+    for (wxWindow* child : dialog->GetChildren())
+        if (As<wxStaticText>(child))
+            heading = child;
+    ASSERT_TRUE(list && left && right && heading);
+
+    for (wxWindow* control : {heading, left, right, dialog->FindWindow(wxID_OK), list}) {
+        SCOPED_TRACE(control->GetLabel().utf8_string());
+        EXPECT_GE(control->GetSize().x, control->GetBestSize().x);
+        EXPECT_TRUE(client.Contains(control->GetRect()));
+    }
+    EXPECT_LT(heading->GetRect().GetRight(), left->GetRect().GetLeft());
+    EXPECT_LT(left->GetRect().GetRight(), right->GetRect().GetLeft());
+    EXPECT_LE(right->GetRect().GetRight(), list->GetRect().GetRight());
+
+    wxFont caption = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    caption.MakeBold();
+    int titleWidth = 0;
+    dialog->GetTextExtent(dialog->GetTitle(), &titleWidth, nullptr, nullptr, nullptr, &caption);
+    EXPECT_GT(client.width, titleWidth);
+    if (code == "en") {
+        // Where the written layout has the room, it stays as written.
+        EXPECT_EQ(left->GetPosition().x - list->GetPosition().x, dialog->ConvertDialogToPixels(wxSize(181, 0)).x);
+    }
+    dialog->Destroy();
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, TranslatedScoresDialog, testing::Values("en", "de", "fr"));
 
 TEST_F(ScoresDialog, ListIsFilledAfreshFromTheHistoryEachTimeItIsShown)
 {

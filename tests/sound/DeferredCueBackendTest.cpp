@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <stdexcept>
@@ -30,6 +31,7 @@ struct Devices {
     std::atomic<int> made{0};
     std::atomic<int> alive{0};
     std::atomic<bool> working{true};
+    std::function<void()> closing;  // what closing a player does besides
 
     std::vector<Cue> Played()
     {
@@ -41,7 +43,12 @@ struct Devices {
 class FakePlayer final : public CueBackend {
 public:
     explicit FakePlayer(Devices& d) : m_d(d), m_number(++d.made) { ++m_d.alive; }
-    ~FakePlayer() override { --m_d.alive; }
+    ~FakePlayer() override
+    {
+        if (m_d.closing)
+            m_d.closing();
+        --m_d.alive;
+    }
     void Play(int nID, SoundImage, bool wait) override
     {
         std::lock_guard lock(m_d.mutex);
@@ -55,7 +62,8 @@ private:
 };
 
 const unsigned char kImage[] = {1, 2, 3};
-const SoundImage kSound{kImage, sizeof kImage};
+const SoundImage kSound{kImage, sizeof kImage};  // no length: a waited one holds nothing
+const SoundImage kBrrr = FindSound(IDR_SOUND_BRRR);  // 0.25 s
 
 template <class Condition>
 bool Eventually(Condition condition)
@@ -66,31 +74,60 @@ bool Eventually(Condition condition)
     return condition();
 }
 
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// A player that takes this long to be made.
+DeferredCueBackend::Factory MadeAfter(Devices& d, std::chrono::milliseconds delay)
+{
+    return [&d, delay]() -> std::unique_ptr<CueBackend> {
+        std::this_thread::sleep_for(delay);
+        return std::make_unique<FakePlayer>(d);
+    };
+}
+
 } // namespace
 
-TEST(DeferredCueBackend, MakesThePlayerOnlyWhenAskedAndNeverHoldsUpAnUnwaitedCue)
+TEST(DeferredCueBackend, ACueThatComesWhileThePlayerIsMadeIsHeardOnceItIsReadyIfThatIsSoon)
 {
     Devices d;
-    DeferredCueBackend cues([&]() -> std::unique_ptr<CueBackend> {
-        std::this_thread::sleep_for(500ms);
-        return std::make_unique<FakePlayer>(d);
-    });
+    DeferredCueBackend cues(MadeAfter(d, 100ms));
     std::this_thread::sleep_for(30ms);
     EXPECT_EQ(d.made, 0);  // nothing loaded before the first paint asks
-
-    auto start = Clock::now();
     cues.Start();
-    cues.Play(IDR_SOUND_BRRR, kSound, false);  // no player yet: dropped
-    EXPECT_LT(Clock::now() - start, 300ms);
+    auto start = Clock::now();
+    cues.Play(IDR_SOUND_BRRR, kSound, false);  // never holds up the game
+    EXPECT_LT(SecondsSince(start), 0.05);
+    ASSERT_TRUE(Eventually([&] { return d.Played().size() == 1; }));
+    EXPECT_FALSE(d.Played()[0].wait);
 
-    cues.Play(IDR_SOUND_TAKE, kSound, true);  // waits for the player
-    cues.Play(IDR_SOUND_BRRR, kSound, false);
-    const auto played = d.Played();
-    ASSERT_EQ(played.size(), 2u);
-    EXPECT_EQ(played[0].nID, IDR_SOUND_TAKE);
-    EXPECT_TRUE(played[0].wait);
-    EXPECT_EQ(played[1].nID, IDR_SOUND_BRRR);
-    EXPECT_FALSE(played[1].wait);
+    // A waited cue is held at most its own length for the player, and then heard whole.
+    Devices waited;
+    DeferredCueBackend soon(MadeAfter(waited, 100ms));
+    start = Clock::now();
+    soon.Play(IDR_SOUND_BRRR, kBrrr, true);
+    EXPECT_LT(SecondsSince(start), 0.25);
+    ASSERT_EQ(waited.Played().size(), 1u);
+    EXPECT_TRUE(waited.Played()[0].wait);
+
+    // Later than that, neither is heard; the waited one held the game for its length.
+    Devices late;
+    DeferredCueBackend slow(MadeAfter(late, 600ms));
+    slow.Play(IDR_SOUND_BRRR, kSound, false);
+    start = Clock::now();
+    slow.Play(IDR_SOUND_BRRR, kBrrr, true);
+    EXPECT_NEAR(SecondsSince(start), 0.25, 0.1);
+    // Once the program is ending, nothing holds the game.
+    std::thread ending([&slow] {
+        std::this_thread::sleep_for(50ms);
+        slow.EndHolds();
+    });
+    start = Clock::now();
+    slow.Play(IDR_SOUND_GONG, FindSound(IDR_SOUND_GONG), true);
+    EXPECT_LT(SecondsSince(start), 0.2);
+    ending.join();
+    ASSERT_TRUE(slow.IsReady(3s));
+    std::this_thread::sleep_for(50ms);
+    EXPECT_TRUE(late.Played().empty());
 }
 
 TEST(DeferredCueBackend, APlayerThatCannotBeMadeLeavesTheCuesSilentAndIsTriedAgainOnlyForACue)
@@ -103,11 +140,12 @@ TEST(DeferredCueBackend, APlayerThatCannotBeMadeLeavesTheCuesSilentAndIsTriedAga
         throw std::runtime_error("no audio");
     }, timing);
     const auto start = Clock::now();
-    failing.Play(IDR_SOUND_GONG, kSound, true);  // gives up with the failed attempt, not at the bound
-    EXPECT_LT(Clock::now() - start, 1s);
+    failing.Play(IDR_SOUND_GONG, kBrrr, true);  // held for its own length only
+    EXPECT_LT(SecondsSince(start), 0.4);
     EXPECT_FALSE(failing.IsReady());
-    const int tried = tries;  // one or two: the thread may have failed before the cue came
-    EXPECT_GE(tried, 1);
+    ASSERT_TRUE(Eventually([&] { return tries >= 1; }));
+    std::this_thread::sleep_for(100ms);
+    const int tried = tries;
     std::this_thread::sleep_for(100ms);
     EXPECT_EQ(tries, tried);  // no device, no polling
     failing.Play(IDR_SOUND_BRRR, kSound, false);
@@ -138,35 +176,46 @@ TEST(DeferredCueBackend, ALostDeviceIsReplacedWithoutACueWaitingForIt)
     d.working = true;  // and it is back
     ASSERT_TRUE(cues.IsReady(3s));
     cues.Play(IDR_SOUND_TAKE, kSound, false);
-    const auto played = d.Played();
-    ASSERT_EQ(played.size(), 1u);
-    EXPECT_EQ(played[0].nID, IDR_SOUND_TAKE);
-    EXPECT_GE(played[0].player, 3);
+    const auto played = d.Played();  // the buzz too, if the new player came soon enough
+    ASSERT_GE(played.size(), 1u);
+    ASSERT_LE(played.size(), 2u);
+    EXPECT_EQ(played.back().nID, IDR_SOUND_TAKE);
+    EXPECT_GE(played.back().player, 3);
     EXPECT_LE(d.alive, 1);
 }
 
-TEST(DeferredCueBackend, AHangingDeviceSearchHoldsUpNeitherAWaitedCueNorTheEnd)
+TEST(DeferredCueBackend, NeitherAHangingSearchNorAHangingCloseHoldsUpACueOrTheEnd)
 {
-    Devices d;
     std::atomic<bool> release{false};
-    DeferredCueBackend::Timing timing;
-    timing.readyWait = 100ms;
-    {
-        DeferredCueBackend cues([&]() -> std::unique_ptr<CueBackend> {
-            while (!release)
-                std::this_thread::sleep_for(5ms);
+    const auto hang = [&release] {
+        while (!release)
+            std::this_thread::sleep_for(5ms);
+    };
+    for (const bool inClose : {false, true}) {
+        Devices d;
+        release = false;
+        auto cues = std::make_unique<DeferredCueBackend>([&]() -> std::unique_ptr<CueBackend> {
+            if (!inClose)
+                hang();
             return std::make_unique<FakePlayer>(d);
-        }, timing);
+        });
+        if (inClose) {
+            d.closing = hang;
+            cues->Start();
+            ASSERT_TRUE(cues->IsReady(3s));
+            d.working = false;  // its server hangs: closing the device hangs too
+        }
         const auto start = Clock::now();
-        cues.Play(IDR_SOUND_GONG, kSound, true);
-        EXPECT_LT(Clock::now() - start, 1s);
-        EXPECT_GE(Clock::now() - start, 100ms);
+        cues->Play(IDR_SOUND_GONG, kBrrr, true);
+        EXPECT_NEAR(SecondsSince(start), 0.25, 0.1) << inClose;  // its own length
+        const auto end = Clock::now();
+        cues.reset();
+        EXPECT_LT(SecondsSince(end), 0.3) << inClose;
+        EXPECT_EQ(DeferredCueBackend::ThreadsLeftRunning(), 1);
+        // The thread closes what it has on its own.
+        release = true;
+        EXPECT_TRUE(Eventually([&] { return d.made == 1 && d.alive == 0; }));
+        EXPECT_TRUE(Eventually([] { return DeferredCueBackend::ThreadsLeftRunning() == 0; }));
+        EXPECT_TRUE(d.Played().empty());
     }
-    // Ended without waiting; the player made afterwards is closed by its own thread.
-    EXPECT_EQ(d.made, 0);
-    EXPECT_EQ(DeferredCueBackend::ThreadsLeftRunning(), 1);
-    release = true;
-    EXPECT_TRUE(Eventually([&] { return d.made == 1 && d.alive == 0; }));
-    EXPECT_TRUE(Eventually([] { return DeferredCueBackend::ThreadsLeftRunning() == 0; }));
-    EXPECT_TRUE(d.Played().empty());
 }

@@ -146,7 +146,7 @@ TEST_F(DiskDevice, ANewCueCutsOffTheOneStillPlaying)
 TEST_F(DiskDevice, WaitingReturnsOnlyWhenTheCueHasEnded)
 {
     int idleCalls = 0;
-    m_backend->SetWaitIdle([&] { ++idleCalls; });
+    m_backend->SetWaitIdle([&] { return ++idleCalls > 0; });
     auto start = Clock::now();
     PlayCueAndWait(IDR_SOUND_TAKE);
     const double waited = SecondsSince(start);
@@ -154,6 +154,13 @@ TEST_F(DiskDevice, WaitingReturnsOnlyWhenTheCueHasEnded)
     EXPECT_GT(waited, 0.5);  // 0.61 s, less the device buffer taken ahead
     EXPECT_LT(waited, 3.0);
     EXPECT_GT(idleCalls, 10);
+
+    // A hook that says the program is ending ends the wait at once.
+    m_backend->SetWaitIdle([] { return false; });
+    start = Clock::now();
+    PlayCueAndWait(IDR_SOUND_GONG);
+    EXPECT_LT(SecondsSince(start), 0.2);
+    EXPECT_TRUE(m_backend->Working());
 
     // Without a hook it simply sleeps.
     m_backend->SetWaitIdle({});
@@ -183,6 +190,22 @@ TEST_F(DiskDevice, AnUndecodableImageIsSilentAndDoesNotWait)
     EXPECT_TRUE(std::all_of(played.begin(), played.end(), [](std::uint8_t v) { return v == 0; }));
 }
 
+TEST(StalledAudioDevice, IsGivenUpAfterOneWaitedCueThatStillHoldsForItsLength)
+{
+    // The disk driver asks for sound only every few seconds: a server that hangs.
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", "/dev/null", 1);
+    setenv("SDL_DISKAUDIODELAY", "2500", 1);
+    SdlCueBackend stalled;
+    unsetenv("SDL_DISKAUDIODELAY");
+    ASSERT_TRUE(stalled.Working());
+    std::this_thread::sleep_for(100ms);  // past the device's first request
+    const auto start = Clock::now();
+    stalled.Play(IDR_SOUND_GONG, FindSound(IDR_SOUND_GONG), true);
+    EXPECT_NEAR(SecondsSince(start), 1.89, 0.3);
+    EXPECT_FALSE(stalled.Working());
+}
+
 TEST(NoAudioDevice, PlaysNothingAndReturnsAtOnce)
 {
     setenv("SDL_AUDIODRIVER", "nonexistent", 1);
@@ -193,7 +216,7 @@ TEST(NoAudioDevice, PlaysNothingAndReturnsAtOnce)
         EXPECT_FALSE(backend->IsOpen());
         EXPECT_FALSE(backend->Working());
         int idleCalls = 0;
-        backend->SetWaitIdle([&] { ++idleCalls; });
+        backend->SetWaitIdle([&] { return ++idleCalls > 0; });
         SetCueBackend(backend);
         const auto start = Clock::now();
         PlayCue(IDR_SOUND_BRRR);

@@ -112,7 +112,7 @@ TEST_F(Painter, TheFittedFontIsTheFirstFromTheTopThatFits)
         const Rect fit{client.left + w.cx, client.top + w.cy, client.right - w.cx, client.bottom - w.cy};
         int height = start;
         while (MeasureWrapped(canvas, painter.InstructionsPage(), fit.Width()) > fit.Height() &&
-               height - 2 >= kMinInstrFontHeight) {
+               height - 2 >= kMinFontHeight) {
             height -= 2;
             canvas.SelectFont(FontSpec{"Arial", height, true});
         }
@@ -151,7 +151,7 @@ TEST_F(Painter, ARememberedFitIsTakenOnlyWhileThePageMeasuresAsItDid)
 
     const auto [remembered, measures] = fitWith(1);
     EXPECT_EQ(remembered, fitted);
-    EXPECT_LT(measures, canvas.measures / 4);  // no page broken into lines
+    EXPECT_LT(measures, canvas.measures / 3);  // no page broken into lines, only the panel's few texts
     // Text twice as wide measures the page otherwise: the font is searched for again,
     // and the new fit replaces the old.
     canvas.widthScale = 2;
@@ -159,7 +159,7 @@ TEST_F(Painter, ARememberedFitIsTakenOnlyWhileThePageMeasuresAsItDid)
     painter.SetLayoutMemo(nullptr);
     painter.SetCanvas(&canvas);  // laid out again, measured anew
     EXPECT_EQ(fitWith(2).first, painter.InstructionsFontHeight());
-    EXPECT_LT(fitWith(2).second, canvas.measures / 4);
+    EXPECT_LT(fitWith(2).second, canvas.measures / 3);
     // A remembered height the search could never give is not taken.
     memo.RememberFit(client, TextKey(painter.InstructionsPage()), RememberedFit{fitted + 1, Size{1, 1}});
     EXPECT_EQ(fitWith(2).first, painter.InstructionsFontHeight());
@@ -169,7 +169,7 @@ TEST_F(Painter, FittingStopsAtTheSmallestFont)
 {
     canvas.widthScale = 1000;
     FirstPaint();
-    EXPECT_EQ(painter.InstructionsFontHeight(), kMinInstrFontHeight);
+    EXPECT_EQ(painter.InstructionsFontHeight(), kMinFontHeight);
 }
 
 TEST_F(Painter, GameScreenPaintsBackgroundSquaresPanelAndHintInOrder)
@@ -193,7 +193,7 @@ TEST_F(Painter, GameScreenPaintsBackgroundSquaresPanelAndHintInOrder)
     ASSERT_NE(hint, nullptr);
     EXPECT_EQ(hint->at.x, G().m_rcHint.left);
     EXPECT_EQ(hint->color, RGB(0, 0, 0));
-    EXPECT_EQ(hint->font, painter.NumberFont());
+    EXPECT_EQ(hint->font, painter.HintFont());
     EXPECT_NE(canvas.FindText("1/1"), nullptr);
     EXPECT_EQ(canvas.FindText("1"), nullptr);  // numbering is off
     for (const CanvasOp& op : ops)

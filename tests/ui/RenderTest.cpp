@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -13,7 +15,6 @@
 #include <wx/image.h>
 #include <wx/translation.h>
 
-#include "app/Translations.h"
 
 #include "game/Deal.h"
 #include "i18n/Translate.h"
@@ -24,6 +25,7 @@
 #include "ui/WxCanvas.h"
 #include "ui/print/PrintLayout.h"
 #include "support/OffscreenGame.h"
+#include "support/ShippedLanguage.h"
 
 namespace vexadra {
 namespace {
@@ -248,30 +250,60 @@ TEST(Render, RepeatedPaintsMakeNoNewFonts)
 
 // --- Every shipped language fits the smallest and a large screen, and the paper --------
 
-// The program's catalogues for one language while it lives; English after it.
-class Language {
-public:
-    explicit Language(const std::string& code) : m_found(InstallTranslations(code, VEXADRA_TEST_LOCALE_DIR)) {}
-    ~Language() { RemoveTranslations(); }
-    Language(const Language&) = delete;
-    Language& operator=(const Language&) = delete;
-    bool Found() const { return m_found; }
-
-private:
-    bool m_found;
-};
-
-// A single line must fit as it is; a wrapped text must fit both ways.
-void ExpectFits(Canvas& canvas, const FontSpec& font, const std::string& text, const Rect& area, bool wrapped,
-                const char* what)
+// What of the game screen runs past the client area or its own strip, one entry each;
+// empty when everything fits. Texts are measured in the very fonts they are drawn in.
+PanelFonts FontsOf(const ScreenPainter& painter)
 {
-    SCOPED_TRACE(what);
-    canvas.SelectFont(font);
-    const std::vector<std::string> lines =
-        wrapped ? WrapLines(canvas, text, area.Width()) : std::vector<std::string>{text};
-    for (const std::string& line : lines)
-        EXPECT_LE(canvas.TextExtent(line).cx, area.Width()) << line;
-    EXPECT_LE(static_cast<int>(lines.size()) * canvas.LineHeight(), area.Height()) << text;
+    return PanelFonts{painter.LabelFont(), painter.HintFont(), painter.HelpFont(), painter.FiguresFont()};
+}
+
+std::vector<std::string> Overruns(Canvas& canvas, const ScreenGeometry& g, const PanelFonts& fonts)
+{
+    std::vector<std::string> found;
+    const Rect& client = g.m_rcClient;
+    const auto inside = [&](const Rect& r, const char* what) {
+        if (r.left < 0 || r.top < 0 || r.right > client.right || r.bottom > client.bottom || r.Width() <= 0 ||
+            r.Height() <= 0)
+            found.push_back(what);
+    };
+    for (const Rect& square : g.m_rcSquare)
+        inside(square, "square");
+    for (int s = 0; s < kSides; ++s) {
+        inside(g.m_rcArrow[s], "arrow");
+        inside(g.m_rcScoreLabel[s], "score label strip");
+        inside(g.m_rcMovesLabel[s], "moves label strip");
+        inside(g.m_rcScore[s], "score box");
+        inside(g.m_rcMoves[s], "moves box");
+    }
+    inside(g.m_rcGameRoundLabel, "game/round label strip");
+    inside(g.m_rcGameRound, "game/round box");
+    inside(g.m_rcHelp, "help lines");
+    inside(g.m_rcHint, "hint");
+
+    const auto fits = [&](const FontSpec& font, const std::string& text, const Rect& area, bool wrapped) {
+        if (!TextFits(canvas, font, text, area, wrapped))
+            found.push_back(text + " at " + std::to_string(font.height));
+    };
+    const FontSpec& label = fonts.label;
+    fits(label, Tr(kScoreLabel), g.m_rcScoreLabel[0], false);
+    fits(label, Tr(kMovesLabel), g.m_rcMovesLabel[0], false);
+    fits(label, Tr(kGameRoundLabel), g.m_rcGameRoundLabel, false);
+    fits(fonts.hint, Tr(kHintText), g.m_rcHint, false);
+    for (const char* help : {kHelpLines, kHelpLinesWithEnd})
+        fits(fonts.help, Tr(help), g.m_rcHelp, true);
+    const auto inOutline = [](const Rect& box) { return Rect{box.left + 2, box.top + 2, box.right - 2, box.bottom - 2}; };
+    fits(fonts.figures, "-888", inOutline(g.m_rcScore[0]), false);
+    fits(fonts.figures, "88/88", inOutline(g.m_rcGameRound), false);
+    fits(NumberFace((7 * g.m_nUnitY) / 4), "16", g.m_rcSquare[0], false);
+    return found;
+}
+
+std::string Listed(const std::vector<std::string>& items)
+{
+    std::string all;
+    for (const std::string& item : items)
+        all.append(all.empty() ? "" : "; ").append(item);
+    return all;
 }
 
 using LanguageAndSize = std::tuple<std::string, Size>;
@@ -289,20 +321,13 @@ TEST_P(TranslatedRender, EveryTextStaysInsideItsArea)
     Render r(size);
     ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
     r.Snapshot("render_" + name);
-    const ScreenGeometry& g = r.m_painter.Geometry();
-    const FontSpec& label = r.m_painter.LabelFont();
-    ExpectFits(r.m_canvas, label, Tr(kScoreLabel), g.m_rcScoreLabel[0], false, "score label");
-    ExpectFits(r.m_canvas, label, Tr(kMovesLabel), g.m_rcMovesLabel[0], false, "moves label");
-    ExpectFits(r.m_canvas, label, Tr(kGameRoundLabel), g.m_rcGameRoundLabel, false, "game/round label");
-    ExpectFits(r.m_canvas, r.m_painter.NumberFont(), Tr(kHintText), g.m_rcHint, false, "hint");
-    for (const char* help : {kHelpLines, kHelpLinesWithEnd})
-        ExpectFits(r.m_canvas, r.m_painter.TextFont(), Tr(help), g.m_rcHelp, true, "help lines");
+    EXPECT_EQ(Listed(Overruns(r.m_canvas, r.m_painter.Geometry(), FontsOf(r.m_painter))), "");
 
     r.m_game.State().m_bInstructions = true;
     ASSERT_EQ(r.Paint(), ScreenPainter::PaintResult::Drawn);
     r.Snapshot("render_instructions_" + name);
-    ExpectFits(r.m_canvas, r.m_painter.TextFont(), r.m_painter.InstructionsPage(), r.m_painter.InstructionsRect(),
-               true, "instructions page");
+    EXPECT_TRUE(TextFits(r.m_canvas, r.m_painter.TextFont(), r.m_painter.InstructionsPage(),
+                         r.m_painter.InstructionsRect(), true));
 
     // A4 at 300 pixels per inch: the printout drops the lines that do not fit.
     const Size a4{2480, 3508};
@@ -313,17 +338,111 @@ TEST_P(TranslatedRender, EveryTextStaysInsideItsArea)
     WxCanvas canvas(dc, 24);
     InstructionsPrintPage page(r.m_painter.Banner());
     page.Render(canvas, a4);
-    ExpectFits(canvas, page.Font(), page.Text(), page.TextBlock(), true, "printed page");
+    EXPECT_TRUE(TextFits(canvas, page.Font(), page.Text(), page.TextBlock(), true)) << "printed page";
     dc.SelectObject(wxNullBitmap);
     paper.ConvertToImage().Scale(a4.cx / 4, a4.cy / 4, wxIMAGE_QUALITY_HIGH).SaveFile("print_" + code + ".png");
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, TranslatedRender,
                          ::testing::Combine(::testing::Values("de", "fr"),
-                                          ::testing::Values(Size{kMinClientWidth, kMinClientHeight}, Size{1920, 1080})),
+                                          ::testing::Values(Size{kMinClientWidth, kMinClientHeight}, Size{1920, 1017})),
                          [](const ::testing::TestParamInfo<LanguageAndSize>& info) {
                              return std::get<0>(info.param) + "_" + std::to_string(std::get<1>(info.param).cx);
                          });
 
+// --- Every client area the window accepts lays out inside itself ------------------------
+
+// Every height from the smallest to 1200 at the common screen widths (this takes in the
+// maximized game areas of the desktops at 1920x1080: 1014, 1017, 1018 and the restored
+// 1054), and a coarser grid over the rest up to 3840x2160.
+std::vector<Size> SweptSizes()
+{
+    std::vector<Size> sizes;
+    for (const int w : {780, 1024, 1280, 1366, 1600, 1920})
+        for (int h = kMinClientHeight; h <= 1200; ++h)
+            sizes.push_back(Size{w, h});
+    const auto steps = [](int from, int to, int step) {
+        std::vector<int> values;
+        for (int v = from; v < to; v += step)
+            values.push_back(v);
+        values.push_back(to);
+        return values;
+    };
+    for (const int w : steps(kMinClientWidth, 3840, 64))
+        for (const int h : steps(kMinClientHeight, 2160, 60))
+            sizes.push_back(Size{w, h});
+    return sizes;
+}
+
+// Measures through another canvas, each text in each font once: a sweep over the sizes
+// measures the same few texts over and over.
+class MeasureOnce final : public Canvas {
+public:
+    explicit MeasureOnce(Canvas& measured) : m_measured(measured) {}
+    void Forget() { m_extents.clear(); }  // another language
+
+    ColorRef NearestColor(ColorRef wanted) const override { return m_measured.NearestColor(wanted); }
+    void FillRect(const Rect&, ColorRef) override {}
+    void Rectangle(const Rect&, int, ColorRef) override {}
+    void Polygon(const Point*, int, ColorRef) override {}
+    void SelectFont(const FontSpec& font) override { m_font = font; }
+    Size TextExtent(std::string_view text) override
+    {
+        const auto key = std::make_tuple(m_font.face, m_font.height, std::string(text));
+        const auto known = m_extents.find(key);
+        if (known != m_extents.end())
+            return known->second;
+        m_measured.SelectFont(m_font);
+        return m_extents[key] = m_measured.TextExtent(text);
+    }
+    int LineHeight() override
+    {
+        const auto key = std::make_tuple(m_font.face, m_font.height, std::string());
+        if (m_lineHeights.count(key) == 0) {
+            m_measured.SelectFont(m_font);
+            m_lineHeights[key] = m_measured.LineHeight();
+        }
+        return m_lineHeights[key];
+    }
+    void DrawText(std::string_view, int, int, ColorRef) override {}
+    void SetClip(const Rect&) override {}
+    void ResetClip() override {}
+
+private:
+    Canvas& m_measured;
+    FontSpec m_font;
+    // Face, height and text; the faces differ in weight too.
+    std::map<std::tuple<std::string, int, std::string>, Size> m_extents;
+    std::map<std::tuple<std::string, int, std::string>, int> m_lineHeights;
+};
+
+// The layout alone, at each size: drawing every size would cost minutes. The text font is
+// taken at its starting height, the largest the instructions fitting ever gives it.
+TEST(RenderSweep, EveryAcceptedClientAreaFitsInEveryShippedLanguage)
+{
+    const std::vector<Size> sizes = SweptSizes();
+    wxBitmap bitmap(64, 64, 24);
+    wxMemoryDC dc(bitmap);
+    WxCanvas wx(dc, 24);
+    MeasureOnce canvas(wx);
+    for (const char* code : {"en", "de", "fr"}) {
+        std::optional<Language> language;
+        if (std::string(code) != "en")
+            language.emplace(code);
+        canvas.Forget();
+        int failed = 0;
+        std::string first;
+        for (const Size size : sizes) {
+            const ScreenGeometry g = ComputeGeometry(size.cx, size.cy);
+            const std::vector<std::string> over = Overruns(canvas, g, FitPanelFonts(canvas, g, 3 * g.m_nUnitY));
+            if (!over.empty() && ++failed <= 12)
+                first.append("\n").append(std::to_string(size.cx)).append("x").append(std::to_string(size.cy))
+                    .append(": ").append(Listed(over));
+        }
+        EXPECT_EQ(failed, 0) << code << " of " << sizes.size() << ", first:" << first;
+    }
+}
+
 } // namespace
 } // namespace vexadra
+

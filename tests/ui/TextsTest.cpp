@@ -102,7 +102,7 @@ TEST_F(TitleTexts, DateAndTimeKeepTheirLeadingZeros)
 // Each text goes to the catalogue whole, and what comes back is put where the English was.
 TEST_F(TitleTexts, EveryPieceIsLookedUpAsAWholeSentence)
 {
-    SetTranslator([](const char* english) { return "<" + std::string(english) + ">"; });
+    SetTranslator([](const char* english) { return std::string("<").append(english).append(">"); });
     const std::string text = BuildInstructionTexts()[0];
     const std::string page = ComposeInstructionsPage("BODY");
     const auto t = BuildTitleTexts(1224684235, "D604");
@@ -113,7 +113,7 @@ TEST_F(TitleTexts, EveryPieceIsLookedUpAsAWholeSentence)
     EXPECT_EQ(text.substr(text.size() - 10), "help you.>");
     EXPECT_EQ(page, "<Instructions for VEXADRA.> \n\nBODY\n\n<Press the End key to get back to the game>"
                     "\n<Press the Ctrl and P keys to print these instructions.> \n<Press the Alt and F4 keys to exit.> ");
-    EXPECT_EQ(t.m_strTitle, "<" + std::string(kMakerNotice) + ">10/22/08 14:03:55 -- <Version> D604");
+    EXPECT_EQ(t.m_strTitle, std::string("<").append(kMakerNotice).append(">10/22/08 14:03:55 -- <Version> D604"));
     EXPECT_EQ(Tr(kHintText), kHintText) << "English again once the translator is gone";
 }
 
