@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ai/Search.h"
+#include "ai/TranspositionTable.h"
 
 namespace vexadra::ai {
 
@@ -19,13 +20,28 @@ bool LevelOf(Opponent opponent, Level& level)
     case Opponent::Hard:
         level = Level::Hard;
         return true;
+    case Opponent::Expert:
+        level = Level::Expert;
+        return true;
     case Opponent::TwoPlayers:
         break;
     }
     return false;
 }
 
-Computer::Computer(Level level, std::uint64_t seed) : m_level(level), m_rng(seed ^ 0x9E3779B97F4A7C15ULL) {}
+SearchLimits LimitsFor(Level level)
+{
+    if (level != Level::Expert)
+        return SearchLimits{};
+    return SearchLimits{std::chrono::milliseconds(650), 0, std::chrono::milliseconds(2250), true};
+}
+
+Computer::Computer(Level level, std::uint64_t seed)
+    : m_level(level), m_rng(seed ^ 0x9E3779B97F4A7C15ULL), m_limits(LimitsFor(level))
+{
+}
+
+Computer::~Computer() = default;
 
 // splitmix64: the same numbers on every platform and library.
 int Computer::Below(int n)
@@ -37,7 +53,7 @@ int Computer::Below(int n)
     return static_cast<int>(z % static_cast<std::uint64_t>(n));
 }
 
-Move Computer::ChooseMove(const GameState& state)
+Move Computer::ChooseMove(const GameState& state, const std::atomic<bool>* stop)
 {
     m_report = SearchReport{};
     Position position(state);
@@ -47,9 +63,10 @@ Move Computer::ChooseMove(const GameState& state)
     case Level::Normal:
         return ChooseNormal(position);
     case Level::Hard:
+    case Level::Expert:
         break;
     }
-    return ChooseHard(state);
+    return ChooseBySearch(state, stop);
 }
 
 namespace {
@@ -95,9 +112,18 @@ Move Computer::ChooseNormal(const Position& position)
     return best[Below(bestCount)];
 }
 
-Move Computer::ChooseHard(const GameState& state)
+Move Computer::ChooseBySearch(const GameState& state, const std::atomic<bool>* stop)
 {
-    Search search(state, m_limits);
+    // Made at the first search, on the thread that searches: filling 16 MB can take a
+    // busy machine a moment that the window must not wait for.
+    if (!m_table)
+        m_table = std::make_unique<TranspositionTable>(m_level == Level::Expert ? kExpertTableBits : kHardTableBits);
+    else if (m_level == Level::Hard)
+        m_table->Clear();
+    SearchLimits limits = m_limits;
+    if (state.m_nMovesLeft[0] == kMovesPerRound && state.m_nMovesLeft[1] == kMovesPerRound)
+        limits.time = limits.openingTime;
+    Search search(state, limits, *m_table, stop);
     // Equal moves in a random order, so that equal positions are not always met alike.
     search.ShuffleRoot([this](int n) { return Below(n); });
     const Move move = search.Run();

@@ -8,8 +8,20 @@ namespace vexadra::ai {
 
 ComputerTurn::ComputerTurn(VexadraGame& game, std::uint64_t seed) : m_game(game), m_seed(seed) {}
 
+ComputerTurn::~ComputerTurn() { StopThinking(); }
+
+void ComputerTurn::StopThinking()
+{
+    if (!m_answer.valid())
+        return;
+    m_stop = true;
+    m_answer.wait();
+    m_answer = {};
+}
+
 void ComputerTurn::SetOpponent(Opponent opponent)
 {
+    StopThinking();
     m_opponent = opponent;
     Level level;
     if (LevelOf(opponent, level)) {
@@ -23,6 +35,7 @@ void ComputerTurn::SetOpponent(Opponent opponent)
 
 void ComputerTurn::SetLimits(const SearchLimits& limits)
 {
+    StopThinking();
     m_limits = limits;
     if (m_computer)
         m_computer->SetLimits(limits);
@@ -81,6 +94,7 @@ ComputerTurn::TurnKey ComputerTurn::KeyNow() const
 
 ComputerTurn::Step ComputerTurn::Drop()
 {
+    StopThinking();
     const bool wasMarked = m_marked >= 0;
     m_active = false;
     m_marked = -1;
@@ -98,12 +112,25 @@ ComputerTurn::Step ComputerTurn::Tick(Clock::time_point now, bool paused)
         m_active = true;
         m_key = key;
         m_moveAt = now + (m_game.EndGameAllowed() ? kEndStaysReachable : kPauseBeforeMark + kMarkShown);
+        if (m_computer->GetLevel() == Level::Expert) {
+            m_stop = false;
+            m_answer = std::async(std::launch::async, [this, state = m_game.State()] {
+                return m_computer->ChooseMove(state, &m_stop);
+            });
+        }
         return dropped == Step::Unmarked ? dropped : Step::Waiting;
     }
     if (m_marked < 0) {
         if (now < m_moveAt - kMarkShown)
             return Step::Waiting;
-        const Move move = m_computer->ChooseMove(m_game.State());
+        Move move;
+        if (m_answer.valid()) {
+            if (m_answer.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+                return Step::Waiting;
+            move = m_answer.get();
+        } else {
+            move = m_computer->ChooseMove(m_game.State());
+        }
         if (move.IsNone())
             return Step::Waiting;
         m_move = move;
@@ -111,7 +138,7 @@ ComputerTurn::Step ComputerTurn::Tick(Clock::time_point now, bool paused)
         m_markedAt = now;
         return Step::Marked;
     }
-    if (now < std::max(m_moveAt, m_markedAt + kMarkShown))
+    if (now < std::max(m_moveAt, m_markedAt + kMarkShownAtLeast))
         return Step::Waiting;
     m_active = false;
     m_marked = -1;

@@ -6,9 +6,13 @@
 // is made (about 0.65 s in all). When the computer opens a round in which End would still
 // act, its move waits 1.6 s so that the person can end the game first. While paused (the
 // instructions page or a dialog is up) a turn is dropped and starts afresh afterwards.
+// Expert thinks on a worker thread from the turn's start while the pause runs; its mark
+// comes when it has answered, and stays up at least briefly.
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <future>
 #include <memory>
 
 #include "ai/Computer.h"
@@ -26,8 +30,12 @@ public:
     static constexpr std::chrono::milliseconds kPauseBeforeMark{250};
     static constexpr std::chrono::milliseconds kMarkShown{400};
     static constexpr std::chrono::milliseconds kEndStaysReachable{1600};
+    static constexpr std::chrono::milliseconds kMarkShownAtLeast{150};
 
     ComputerTurn(VexadraGame& game, std::uint64_t seed);
+    ~ComputerTurn();
+    ComputerTurn(const ComputerTurn&) = delete;
+    ComputerTurn& operator=(const ComputerTurn&) = delete;
 
     // Takes effect at the next tick: a turn under way is dropped, its mark with it.
     void SetOpponent(Opponent opponent);
@@ -73,6 +81,8 @@ private:
     };
     TurnKey KeyNow() const;
     Step Drop();
+    // Ends the worker's search, if one runs, and waits for it (it stops within a moment).
+    void StopThinking();
 
     VexadraGame& m_game;
     std::uint64_t m_seed;
@@ -86,6 +96,8 @@ private:
     Clock::time_point m_markedAt;
     int m_marked = -1;
     Move m_move;
+    std::atomic<bool> m_stop{false};
+    std::future<Move> m_answer;
 };
 
 } // namespace vexadra::ai

@@ -16,11 +16,23 @@ struct MatchOptions {
     std::uint64_t seed = 1;
     Level a = Level::Normal;
     Level b = Level::Easy;
+    // About this many of each level's decisions are judged against the exact best move.
+    int measure = 0;
+    // Only decisions from this move of the round on (1 to 12) are judged: the exact
+    // solver takes seconds over the first moves.
+    int measureFrom = 1;
 };
 
 struct DecisionTimes {
     std::vector<double> wallMs;
     std::vector<double> cpuMs;   // this thread's processor time
+    std::vector<int> ply;        // the decision's move number in its round, 0 first
+    long long outOfTime = 0;     // searches cut short by their time
+    // Of the decisions judged: how many reached the exact best value, and the points
+    // lost against it in all.
+    long long judged = 0;
+    long long optimal = 0;
+    long long pointsLost = 0;
 };
 
 struct MatchResult {

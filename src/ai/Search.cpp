@@ -3,15 +3,37 @@
 #include <algorithm>
 #include <utility>
 
+#include "game/MoveRules.h"
+
 namespace vexadra::ai {
 
 namespace {
 constexpr int kInfinity = 1 << 20;
-}
+constexpr int kMostPerMove = 2 * kPointsPerCapture;
+constexpr int kLeastPerMove = kPointsForNothing;
+constexpr int kShallowPasses = 4;
 
-Search::Search(const GameState& state, const SearchLimits& limits) : m_position(state), m_limits(limits)
+// Which of AllMoveCandidates() joins two relative squares, in either order; -1 for none.
+struct CandidateIndex {
+    CandidateIndex()
+    {
+        for (auto& row : of)
+            for (auto& index : row)
+                index = -1;
+        const MoveCandidates& all = AllMoveCandidates();
+        for (int i = 0; i < all.count; ++i)
+            of[all.list[i].f][all.list[i].t] = of[all.list[i].t][all.list[i].f] = static_cast<std::int8_t>(i);
+    }
+    std::int8_t of[kBoardSquares][kBoardSquares];
+};
+const CandidateIndex kCandidateIndex;
+} // namespace
+
+Search::Search(const GameState& state, const SearchLimits& limits, TranspositionTable& table,
+               const std::atomic<bool>* stop)
+    : m_board(state), m_limits(limits), m_table(table), m_stop(stop)
 {
-    m_rootCount = m_position.LegalMoves(m_root);
+    m_rootCount = LegalMoves(m_board, m_root);
 }
 
 void Search::ShuffleRoot(const std::function<int(int)>& below)
@@ -25,71 +47,205 @@ bool Search::Expired()
     if (m_stopped)
         return true;
     ++m_report.nodes;
-    if (m_report.nodes >= m_limits.nodes)
+    if (m_limits.nodes > 0 && m_report.nodes >= m_limits.nodes)
         m_stopped = true;
-    else if ((m_report.nodes & 255) == 0 && std::chrono::steady_clock::now() >= m_deadline)
-        m_stopped = m_report.outOfTime = true;
+    else if ((m_report.nodes & 1023) == 0) {
+        if (m_stop != nullptr && m_stop->load(std::memory_order_relaxed))
+            m_stopped = true;
+        else if (std::chrono::steady_clock::now() >= m_deadline)
+            m_stopped = m_report.outOfTime = true;
+    }
     return m_stopped;
 }
 
-// The moves that score at once first: they set the bounds that cut the rest off early.
-int Search::OrderedMoves(Move (&moves)[kMaxMoves]) const
+int& Search::History(const Move& move) { return m_history[move.from][RelativeIndex(move.to)]; }
+
+// Captures first, the bigger first: they set the bounds that cut the rest off early. Among
+// the moves that take nothing, those that cut the search off elsewhere before. The moves
+// are picked in that order one at a time, since a cut-off usually comes early.
+void Search::Order(Ordered& list) const
 {
-    const int count = m_position.LegalMoves(moves);
-    int gains[kMaxMoves];
-    for (int i = 0; i < count; ++i)
-        gains[i] = m_position.Gain(moves[i]);
-    for (int i = 1; i < count; ++i) {
-        const Move move = moves[i];
-        const int gain = gains[i];
-        int j = i;
-        for (; j > 0 && gains[j - 1] < gain; --j) {
-            moves[j] = moves[j - 1];
-            gains[j] = gains[j - 1];
-        }
-        moves[j] = move;
-        gains[j] = gain;
+    for (int i = 0; i < list.count; ++i) {
+        const Move& move = list.moves[i];
+        list.gains[i] = MoveGain(m_board, move);
+        list.keys[i] = list.gains[i] * 1000000 + m_history[move.from][RelativeIndex(move.to)];
     }
-    return count;
 }
 
-// The turn passes after a move, except when the other side is left without a legal move
-// and passes it straight back.
-int Search::ValueFor(int mover, int depth, int alpha, int beta)
+void Search::PickNext(Ordered& list, int i)
 {
-    if (m_position.SideToMove() == mover)
-        return Negamax(depth, alpha, beta);
-    return -Negamax(depth, -beta, -alpha);
+    int pick = i;
+    for (int j = i + 1; j < list.count; ++j)
+        if (list.keys[j] > list.keys[pick])
+            pick = j;
+    std::swap(list.moves[i], list.moves[pick]);
+    std::swap(list.gains[i], list.gains[pick]);
+    std::swap(list.keys[i], list.keys[pick]);
+}
+
+// A capture puts a colour where the other board shows it, so with every shade on a board
+// once, the only moves that can score are those that carry a colour straight to its
+// partner's square: at most sixteen to look at, not every move.
+int Search::BestGainNow() const
+{
+    const int side = m_board.SideToMove();
+    if (!m_board.ShadesUnique()) {
+        Move moves[kMaxMoves];
+        const int count = LegalMoves(m_board, moves);
+        int best = count > 0 ? kLeastPerMove : 0;
+        for (int i = 0; i < count; ++i)
+            best = std::max(best, MoveGain(m_board, moves[i]));
+        return best;
+    }
+    const int base = side * kBoardSquares;
+    const MoveCandidates& all = AllMoveCandidates();
+    int best = kLeastPerMove;
+    for (int n = base; n < base + kBoardSquares; ++n) {
+        if (m_board.IsEmpty(n))
+            continue;
+        const int partner = m_board.Where(OtherSide(side), m_board.Shade(n));
+        if (partner < 0)
+            continue;
+        const int to = OppositeSquare(partner);
+        const int index = kCandidateIndex.of[RelativeIndex(n)][RelativeIndex(to)];
+        if (to != n && index >= 0 && IsCandidateOpen(m_board, base, all.list[index]))
+            best = std::max(best, MoveGain(m_board, Move{n, to}));
+    }
+    return best > kLeastPerMove || HasMoveOnBoard(m_board, side) ? best : 0;
+}
+
+int Search::Child(int mover, int gain, int depth, int alpha, int beta)
+{
+    if (m_board.SideToMove() == mover)
+        return gain + Negamax(depth, alpha - gain, beta - gain);
+    return gain - Negamax(depth, gain - beta, gain - alpha);
+}
+
+// Principal variation search: a move after the first need only be shown no better than
+// the best so far, which a null window does cheaply; only a move that fails that test is
+// searched again with the full window.
+int Search::Tried(int mover, const Move& move, int gain, int depth, int alpha, int beta, bool full)
+{
+    const MoveOutcome outcome = PlayLegalMove(m_board, move);
+    int value;
+    if (full) {
+        value = Child(mover, gain, depth, alpha, beta);
+    } else {
+        value = Child(mover, gain, depth, alpha, alpha + 1);
+        if (value > alpha && value < beta && !m_stopped)
+            value = Child(mover, gain, depth, value, beta);
+    }
+    TakeBackMove(m_board, move, outcome);
+    return value;
 }
 
 int Search::Negamax(int depth, int alpha, int beta)
 {
-    const int side = m_position.SideToMove();
-    if (depth == 0 || m_position.PliesLeft() == 0)
-        return m_position.Lead(side);
-    Move moves[kMaxMoves];
-    const int count = OrderedMoves(moves);
-    if (count == 0)
-        return m_position.Lead(side);
-    int best = -kInfinity;
-    for (int i = 0; i < count; ++i) {
-        if (Expired())
-            return 0;
-        const Position::Undo undo = m_position.Play(moves[i]);
-        const int value = ValueFor(side, depth - 1, alpha, beta);
-        m_position.TakeBack(undo);
-        if (m_stopped)
-            return 0;
-        if (value > best) {
-            best = value;
-            if (value > alpha) {
-                alpha = value;
-                if (alpha >= beta)
-                    break;
-            }
+    const int plies = m_board.PliesLeft();
+    if (plies == 0 || depth == 0 || Expired())
+        return 0;
+    depth = std::min(depth, plies);
+    const int side = m_board.SideToMove();
+    int most = kInfinity;
+    if (depth == plies) {
+        // The round's end is near and fixed: each move left gains at most two captures
+        // and loses at most one point; the next move, at most what is on offer now.
+        const int mine = m_board.MovesLeft(side);
+        const int theirs = m_board.MovesLeft(OtherSide(side));
+        const int next = mine <= 2 && depth > 1 ? BestGainNow() : kMostPerMove;
+        most = next + kMostPerMove * (mine - 1) - kLeastPerMove * theirs;
+        const int least = kLeastPerMove * mine - kMostPerMove * theirs;
+        if (most <= alpha)
+            return most;
+        if (least >= beta)
+            return least;
+    }
+
+    // The last ply looked at: the move that scores most at once, with nothing to play.
+    if (depth == 1)
+        return BestGainNow();
+    const std::uint64_t key = m_board.Key();
+    TranspositionTable::Entry& entry = m_table.Slot(key);
+    Move first;
+    if (entry.key == key && entry.depth > 0) {
+        first = Move{entry.from, entry.to};
+        if (entry.depth >= depth) {
+            const int value = entry.value;
+            if (entry.bound == TranspositionTable::kExact || (entry.bound == TranspositionTable::kLower && value >= beta) ||
+                (entry.bound == TranspositionTable::kUpper && value <= alpha))
+                return value;
         }
     }
+
+    const int alphaBefore = alpha;
+    int best = -kInfinity;
+    Move bestMove;
+    int tried = 0;
+    // True when the move cuts the rest off.
+    const auto consider = [&](const Move& move, int gain) {
+        const int value = Tried(side, move, gain, depth - 1, alpha, beta, tried++ == 0);
+        if (m_stopped)
+            return true;
+        if (value > best) {
+            best = value;
+            bestMove = move;
+            if (value > alpha) {
+                alpha = value;
+                if (alpha >= beta) {
+                    History(move) += depth * depth;
+                    return true;
+                }
+            }
+        }
+        return best >= most;
+    };
+    // The move that was best here before is tried before the others are even listed: it
+    // often settles the position alone.
+    if (first.IsNone() || !consider(first, MoveGain(m_board, first))) {
+        Ordered list;
+        list.count = LegalMoves(m_board, list.moves);
+        Order(list);
+        for (int i = 0; i < list.count; ++i) {
+            PickNext(list, i);
+            if (!(list.moves[i] == first) && consider(list.moves[i], list.gains[i]))
+                break;
+        }
+    }
+    if (m_stopped || tried == 0)
+        return 0;
+    // The slot is the same one as above: nothing below wrote to it for this key, and a
+    // deeper result from another key is worth less than this one, which was just needed.
+    TranspositionTable::Entry& slot = m_table.Slot(key);
+    slot.key = key;
+    slot.value = static_cast<std::int16_t>(best);
+    slot.depth = static_cast<std::uint8_t>(depth);
+    slot.bound = best <= alphaBefore ? TranspositionTable::kUpper
+                 : best >= beta      ? TranspositionTable::kLower
+                                     : TranspositionTable::kExact;
+    slot.from = static_cast<std::uint8_t>(bestMove.from);
+    slot.to = static_cast<std::uint8_t>(bestMove.to);
     return best;
+}
+
+int Search::Solve()
+{
+    m_deadline = std::chrono::steady_clock::time_point::max();
+    m_limits.nodes = 0;
+    return Negamax(kInfinity, -kInfinity, kInfinity);
+}
+
+int ExactValue(const GameState& state, TranspositionTable& table)
+{
+    return Search(state, SearchLimits{}, table).Solve();
+}
+
+int ExactValueOf(const GameState& state, const Move& move, TranspositionTable& table)
+{
+    GameState after = state;
+    const int gain = MoveGain(after, move);
+    PlayMove(after, move);
+    const int rest = ExactValue(after, table);
+    return gain + (after.m_nSide == state.m_nSide ? rest : -rest);
 }
 
 Move Search::Run()
@@ -97,46 +253,41 @@ Move Search::Run()
     m_deadline = std::chrono::steady_clock::now() + m_limits.time;
     if (m_rootCount == 0)
         return Move{};
-    // Within a pass the immediate score orders the moves; across passes the values of the
-    // last pass do, best first, so a pass cut short has still looked at the best so far.
-    int values[kMaxMoves];
+    const int side = m_board.SideToMove();
+    // Within a pass the immediate score orders the root moves at first; across passes the
+    // best of the last pass goes first, so a pass cut short has still looked at it.
+    std::stable_sort(m_root, m_root + m_rootCount, [&](const Move& a, const Move& b) {
+        return MoveGain(m_board, a) > MoveGain(m_board, b);
+    });
+    int gains[kMaxMoves];
     for (int i = 0; i < m_rootCount; ++i)
-        values[i] = m_position.Gain(m_root[i]);
-    const int side = m_position.SideToMove();
-    Move best = m_root[0];
-    for (int depth = 1; depth <= m_position.PliesLeft(); ++depth) {
-        std::pair<int, Move> ranked[kMaxMoves];
-        for (int i = 0; i < m_rootCount; ++i)
-            ranked[i] = {values[i], m_root[i]};
-        std::stable_sort(ranked, ranked + m_rootCount,
-                         [](const auto& a, const auto& b) { return a.first > b.first; });
-        for (int i = 0; i < m_rootCount; ++i)
-            m_root[i] = ranked[i].second;
-        int passValues[kMaxMoves];
+        gains[i] = MoveGain(m_board, m_root[i]);
+    const int plies = m_board.PliesLeft();
+    for (int depth = 1; depth <= plies; depth = m_limits.toTheEnd && depth >= kShallowPasses && depth < plies ? plies : depth + 1) {
         int alpha = -kInfinity;
         int passBest = -1;
         for (int i = 0; i < m_rootCount; ++i) {
             if (Expired())
                 break;
-            const Position::Undo undo = m_position.Play(m_root[i]);
-            const int value = ValueFor(side, depth - 1, alpha, kInfinity);
-            m_position.TakeBack(undo);
+            const int value = Tried(side, m_root[i], gains[i], depth - 1, alpha, kInfinity, i == 0);
             if (m_stopped)
                 break;
-            passValues[i] = value;
             if (value > alpha) {
                 alpha = value;
                 passBest = i;
             }
         }
-        if (passBest >= 0)
-            best = m_root[passBest];
+        if (passBest >= 0) {
+            std::rotate(m_root, m_root + passBest, m_root + passBest + 1);
+            std::rotate(gains, gains + passBest, gains + passBest + 1);
+        }
         if (m_stopped)
             break;
         m_report.depth = depth;
-        std::copy(passValues, passValues + m_rootCount, values);
+        m_report.value = alpha;
+        m_report.exact = depth == plies;
     }
-    return best;
+    return m_root[0];
 }
 
 } // namespace vexadra::ai

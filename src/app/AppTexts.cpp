@@ -14,17 +14,17 @@ const char* const kTooSmallMessage =
 const char* const kNoDisplayMessage =
     N_("vexadra: cannot open a display. Start Vexadra from a graphical desktop session (DISPLAY or WAYLAND_DISPLAY).");
 const char* const kUsage =
-    N_("Usage: vexadra [--opponent=two|easy|normal|hard] [--help] [--version]\n"
+    N_("Usage: vexadra [--opponent=two|easy|normal|hard|expert] [--help] [--version]\n"
        "\n"
        "Options:\n"
        "  --opponent=WHO   who plays the right side: two (two players, the default),\n"
-       "                   or the computer at easy, normal or hard\n"
+       "                   or the computer at easy, normal, hard or expert\n"
        "  -h, --help       show this help and exit\n"
        "  --version        show the version and exit\n");
 const char* const kUnknownOption = N_("unknown option '%s'");
 const char* const kStrayArgument = N_("unexpected argument '%s'");
 const char* const kOptionNeedsValue = N_("option '%s' needs a value");
 const char* const kOptionTakesNoValue = N_("option '%s' takes no value");
-const char* const kUnknownOpponent = N_("unknown opponent '%s' (two, easy, normal or hard)");
+const char* const kUnknownOpponent = N_("unknown opponent '%s' (two, easy, normal, hard or expert)");
 
 } // namespace vexadra

@@ -34,7 +34,7 @@ wxBEGIN_EVENT_TABLE(CMainFrame, wxFrame)
     EVT_MENU(wxID_ABOUT, CMainFrame::OnAbout)
     EVT_MENU(wxID_PRINT, CMainFrame::OnPrint)
     EVT_MENU_RANGE(ID_EDIT_UNDO, ID_PREV_PANE, CMainFrame::OnIgnoredCommand)
-    EVT_MENU_RANGE(ID_OPPONENT_TWO_PLAYERS, ID_OPPONENT_HARD, CMainFrame::OnOpponent)
+    EVT_MENU_RANGE(ID_OPPONENT_TWO_PLAYERS, ID_OPPONENT_EXPERT, CMainFrame::OnOpponent)
     EVT_MENU(ID_GAME_SOUND, CMainFrame::OnSound)
     EVT_CLOSE(CMainFrame::OnClose)
     EVT_SIZE(CMainFrame::OnSize)
@@ -99,6 +99,7 @@ void CMainFrame::BuildMenu()
     game->AppendRadioItem(ID_OPPONENT_EASY, _("Computer, &Easy"));
     game->AppendRadioItem(ID_OPPONENT_NORMAL, _("Computer, &Normal"));
     game->AppendRadioItem(ID_OPPONENT_HARD, _("Computer, &Hard"));
+    game->AppendRadioItem(ID_OPPONENT_EXPERT, _("Computer, E&xpert"));
     game->Check(ID_OPPONENT_TWO_PLAYERS + static_cast<int>(theApp->OpponentAtStart()), true);
     game->AppendSeparator();
     game->AppendCheckItem(ID_GAME_SOUND, _("&Sound"))->Check(IsSoundOn());

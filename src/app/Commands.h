@@ -18,6 +18,7 @@ enum : int {
     ID_OPPONENT_EASY,
     ID_OPPONENT_NORMAL,
     ID_OPPONENT_HARD,
+    ID_OPPONENT_EXPERT,
     ID_GAME_SOUND,  // Game > Sound: the sound switch
 };
 

@@ -137,12 +137,26 @@ int MoveGain(const Board& board, const Move& move)
 // passes in turn), and the round is over when neither side has a move left. The next
 // deal is not the rules' business: it is chance, and the caller's.
 template <class Board, class Steps = NoSteps>
+MoveOutcome PlayLegalMove(Board& board, const Move& move, Steps&& steps = Steps{});
+
+template <class Board, class Steps = NoSteps>
 MoveOutcome PlayMove(Board& board, const Move& move, Steps&& steps = Steps{})
 {
-    MoveOutcome outcome;
-    outcome.refusal = CheckMove(board, move);
-    if (!outcome.Legal())
+    const Refusal refusal = CheckMove(board, move);
+    if (refusal != Refusal::None) {
+        MoveOutcome outcome;
+        outcome.refusal = refusal;
         return outcome;
+    }
+    return PlayLegalMove(board, move, std::forward<Steps>(steps));
+}
+
+// PlayMove for a move the caller already knows to be legal (one LegalMoves listed on this
+// very board): the look-ahead plays millions and need not ask again.
+template <class Board, class Steps>
+MoveOutcome PlayLegalMove(Board& board, const Move& move, Steps&& steps)
+{
+    MoveOutcome outcome;
     const int side = board.SideToMove();
     outcome.mover = side;
     bool takes[2];

@@ -6,11 +6,12 @@
 namespace vexadra {
 
 namespace {
-constexpr std::array<std::pair<Opponent, std::string_view>, 4> kNames{{
+constexpr std::array<std::pair<Opponent, std::string_view>, 5> kNames{{
     {Opponent::TwoPlayers, "two"},
     {Opponent::Easy, "easy"},
     {Opponent::Normal, "normal"},
     {Opponent::Hard, "hard"},
+    {Opponent::Expert, "expert"},
 }};
 } // namespace
 

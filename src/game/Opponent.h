@@ -7,9 +7,10 @@
 
 namespace vexadra {
 
-enum class Opponent { TwoPlayers, Easy, Normal, Hard };
+enum class Opponent { TwoPlayers, Easy, Normal, Hard, Expert };
 
-// The words the command line and the settings file use: "two", "easy", "normal", "hard".
+// The words the command line and the settings file use: "two", "easy", "normal", "hard",
+// "expert".
 // Anything else is no opponent at all, never a guess.
 std::optional<Opponent> ParseOpponent(std::string_view text);
 std::string_view OpponentName(Opponent opponent);

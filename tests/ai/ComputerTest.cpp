@@ -3,18 +3,31 @@
 #include <algorithm>
 #include <chrono>
 #include <random>
+#include <thread>
 
 #include "GameFixture.h"
 #include "ai/Computer.h"
 #include "ai/ComputerTurn.h"
+#include "ai/Hint.h"
+#include "ai/Match.h"
 #include "ai/Position.h"
+#include "ai/Search.h"
+#include "ai/TranspositionTable.h"
 #include "game/Keys.h"
+#include "game/MoveRules.h"
 
 using namespace vexadra;
 using namespace vexadra::ai;
 using namespace vexadra::testing;
 
 namespace {
+
+// The sanitizers slow the search twentyfold: there the rounds' first moves are left out.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
 
 class ComputerTest : public GameTest {
 protected:
@@ -116,6 +129,86 @@ TEST_F(ComputerTest, NormalTakesTheBestImmediateScoreAndHardTheBestLeadAtTheRoun
         const int after = BestLead(position);
         EXPECT_EQ(position.SideToMove() == mover ? after : -after, best) << "trial " << trial;
         position.TakeBack(undo);
+    }
+}
+
+// The exact solver against trying everything, late in rounds where that is cheap; then
+// Expert against the solver from fresh deals on through the round, its table carried from
+// move to move as in a game: every move it picks keeps the position's best value.
+TEST_F(ComputerTest, TheSolverIsExactAndExpertAlwaysPlaysAMoveOfTheBestValue)
+{
+    std::mt19937 rng(5);
+    TranspositionTable table(16);
+    for (int trial = 0; trial < 30; ++trial) {
+        Scramble(rng, 10, trial % 2, 2, 1 + trial % 2);
+        Position position(S());
+        ASSERT_EQ(position.Lead(S().m_nSide) + ExactValue(S(), table), BestLead(position)) << "trial " << trial;
+    }
+
+    // A busy machine must not make this test's Expert fall short of the round's end.
+    Computer expert(Level::Expert, 3);
+    SearchLimits unhurried = LimitsFor(Level::Expert);
+    unhurried.time = unhurried.openingTime = std::chrono::hours(1);
+    expert.SetLimits(unhurried);
+    Computer normal(Level::Normal, 4);
+    int judged = 0;
+    for (int deal = 0; deal < 3; ++deal) {
+        // From the round's third move on: the first two take the solver seconds.
+        const int firstJudged = kSanitized ? 6 : 2;
+        Scramble(rng, 0, deal % 2, kMovesPerRound, kMovesPerRound);
+        for (int ply = 0; S().m_nMovesLeft[0] + S().m_nMovesLeft[1] > 0; ++ply) {
+            const GameState before = S();
+            const Move move = (ply >= firstJudged ? expert : normal).ChooseMove(before);
+            if (ply >= firstJudged && ply % 2 == deal % 2) {
+                TranspositionTable fresh(kExpertTableBits);
+                ASSERT_TRUE(expert.LastSearch().exact) << "deal " << deal << " move " << ply;
+                const int best = ExactValue(before, fresh);
+                EXPECT_EQ(ExactValueOf(before, move, fresh), best) << "deal " << deal << " move " << ply;
+                // From the middle of the round on, a hint is Expert's move, and the same when asked again.
+                if (ply >= 6) {
+                    const Move hint = HintMove(before);
+                    EXPECT_EQ(ExactValueOf(before, hint, fresh), best) << "deal " << deal << " move " << ply;
+                    EXPECT_EQ(HintMove(before), hint);
+                }
+                ++judged;
+            }
+            ASSERT_TRUE(PlayMove(S(), move).Legal());
+        }
+    }
+    EXPECT_GE(judged, kSanitized ? 9 : 15);
+}
+
+// What the match tool measures of each level, late in rounds where the solver is quick:
+// a level that got weaker (or a solver that judged wrongly) shows here.
+TEST(MatchTest, EachLevelsShareOfOptimalMovesAndMeanLossStayWhereTheyWereMeasured)
+{
+    MatchOptions options;
+    options.games = kSanitized ? 4 : 12;
+    options.rounds = 2;
+    options.seed = 3;
+    options.measure = 100000;
+    options.measureFrom = 7;
+    struct Expected {
+        Level a, b;
+        double leastShareA, mostShareA, leastShareB, mostShareB;
+    };
+    for (const Expected& e : {Expected{Level::Hard, Level::Normal, 0.97, 1.0, 0.70, 0.95},
+                              Expected{Level::Easy, Level::Normal, 0.30, 0.65, 0.70, 0.95}}) {
+        options.a = e.a;
+        options.b = e.b;
+        const MatchResult result = PlayMatch(options);
+        const DecisionTimes& a = result.times[0];
+        const DecisionTimes& b = result.times[1];
+        ASSERT_GE(a.judged, options.games * options.rounds * 2);
+        const double shareA = static_cast<double>(a.optimal) / static_cast<double>(a.judged);
+        const double shareB = static_cast<double>(b.optimal) / static_cast<double>(b.judged);
+        EXPECT_GE(shareA, e.leastShareA) << LevelName(e.a);
+        EXPECT_LE(shareA, e.mostShareA) << LevelName(e.a);
+        EXPECT_GE(shareB, e.leastShareB) << LevelName(e.b);
+        EXPECT_LE(shareB, e.mostShareB) << LevelName(e.b);
+        // Losses are never negative: nothing beats the exact best.
+        EXPECT_GE(a.pointsLost, a.judged - a.optimal);
+        EXPECT_GE(b.pointsLost, b.judged - b.optimal);
     }
 }
 
@@ -246,6 +339,36 @@ TEST_F(ComputerTurnTest, WaitsWhileEndWouldActAndDropsATurnWhenPaused)
     turn.SetOpponent(Opponent::TwoPlayers);
     EXPECT_EQ(At(10000), ComputerTurn::Step::Idle);
     EXPECT_FALSE(turn.HoldsTurn());
+}
+
+// Expert thinks on a worker thread from the turn's start: no tick waits for it, its mark
+// comes when it has answered, and a turn dropped meanwhile stops it at once.
+TEST_F(ComputerTurnTest, ExpertThinksWhileTheTurnIsPacedAndNoTickWaitsForIt)
+{
+    turn.SetOpponent(Opponent::Expert);
+    QuietMove();
+    ComputerTurn::Step step = At(0);
+    const auto started = Clock::now();
+    auto slowest = Clock::duration::zero();
+    int ms = 250;
+    for (; step != ComputerTurn::Step::Marked && Clock::now() - started < std::chrono::seconds(30); ms += 5) {
+        const auto tick = Clock::now();
+        step = At(ms);
+        slowest = std::max(slowest, Clock::now() - tick);
+        if (step != ComputerTurn::Step::Marked)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_EQ(step, ComputerTurn::Step::Marked);
+    EXPECT_LT(slowest, std::chrono::milliseconds(kSanitized ? 200 : 50));
+    EXPECT_EQ(At(std::max(ms, 650) + 150), ComputerTurn::Step::Moved);
+    EXPECT_EQ(S().m_nMovesLeft[1], kMovesPerRound - 1);
+
+    // The person changes the opponent while Expert thinks over its next move.
+    QuietMove();
+    EXPECT_EQ(At(10000), ComputerTurn::Step::Waiting);
+    const auto dropped = Clock::now();
+    turn.SetOpponent(Opponent::Expert);
+    EXPECT_LT(Clock::now() - dropped, std::chrono::milliseconds(kSanitized ? 500 : 100));
 }
 
 } // namespace

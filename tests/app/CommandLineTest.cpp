@@ -26,7 +26,7 @@ TEST(CommandLine, SaysWhatIsWrongInOneStyleAndQuotesOnlyWhatATerminalShows)
         {{"--", "-h"}, Action::Refuse, "unexpected argument '-h'"},
         {{"--opponent"}, Action::Refuse, "option '--opponent' needs a value"},
         {{"--help=yes"}, Action::Refuse, "option '--help' takes no value"},
-        {{"--opponent=expert"}, Action::Refuse, "unknown opponent 'expert' (two, easy, normal or hard)"},
+        {{"--opponent=master"}, Action::Refuse, "unknown opponent 'master' (two, easy, normal, hard or expert)"},
         {{"--\xc3\xbc"}, Action::Refuse, "unknown option '--\xc3\xbc'"},
         {{"\xff\x1b[2J\xc3"}, Action::Refuse, "unexpected argument '\\xff\\x1b[2J\\xc3'"},
         {{"\xed\xa0\x80\xc2\x85"}, Action::Refuse, "unexpected argument '\\xed\\xa0\\x80\\xc2\\x85'"},

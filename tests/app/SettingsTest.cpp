@@ -35,6 +35,7 @@ TEST(Settings, TheCommandLinesOpponentWinsOverTheRememberedOne)
     const Settings rememberedEasy = ReadSettings("opponent=easy");
     EXPECT_EQ(StartupOpponent(Opponent::Hard, rememberedEasy), Opponent::Hard);
     EXPECT_EQ(StartupOpponent(std::nullopt, rememberedEasy), Opponent::Easy);
+    EXPECT_EQ(StartupOpponent(std::nullopt, ReadSettings("opponent=expert")), Opponent::Expert);
     EXPECT_EQ(StartupOpponent(std::nullopt, Settings{}), Opponent::TwoPlayers);
 }
 

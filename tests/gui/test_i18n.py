@@ -59,7 +59,7 @@ class GermanCommandLineTest(unittest.TestCase):
         env.update({"LANG": "de_DE.UTF-8"})
         r = run([PROGRAM, "--help"], env=env, check=False)
         self.assertEqual(r.returncode, 0, r.stderr)
-        self.assertTrue(r.stdout.startswith("Aufruf: vexadra [--opponent=two|easy|normal|hard]"), r.stdout)
+        self.assertTrue(r.stdout.startswith("Aufruf: vexadra [--opponent=two|easy|normal|hard|expert]"), r.stdout)
         self.assertIn("die Anleitung drucken", r.stdout)
         r = run([PROGRAM, "--opponent=clever"], env=env, check=False)
         self.assertEqual(r.returncode, 2)

@@ -1,0 +1,76 @@
+#pragma once
+// The two boards as 32 small shade numbers, for the look-ahead: the game's rules run on it
+// (it answers what MoveRules.h asks of a board) millions of times a second, and it keeps
+// a hash of the position as it changes, for the transposition table.
+
+#include <cstdint>
+#include <utility>
+
+#include "game/GameState.h"
+
+namespace vexadra::ai {
+
+class ShadeBoard {
+public:
+    // Squares showing the same colour get the same number; an empty square gets kEmpty.
+    static constexpr int kEmpty = kSquares;
+
+    explicit ShadeBoard(const GameState& state);
+
+    bool IsEmpty(int n) const { return m_shade[n] == kEmpty; }
+    int Shade(int n) const { return m_shade[n]; }
+    void SwapSquares(int a, int b)
+    {
+        m_hash ^= KeyOf(a, m_shade[a]) ^ KeyOf(b, m_shade[b]) ^ KeyOf(a, m_shade[b]) ^ KeyOf(b, m_shade[a]);
+        std::swap(m_shade[a], m_shade[b]);
+        const int side = a / kBoardSquares;
+        m_where[side][m_shade[a]] = static_cast<std::int8_t>(a);
+        m_where[side][m_shade[b]] = static_cast<std::int8_t>(b);
+    }
+    int BlackOut(int n)
+    {
+        const int held = m_shade[n];
+        Set(n, kEmpty);
+        return held;
+    }
+    void Restore(int n, int held) { Set(n, held); }
+    int& Score(int side) { return m_score[side]; }
+    int Score(int side) const { return m_score[side]; }
+    int& MovesLeft(int side) { return m_movesLeft[side]; }
+    int MovesLeft(int side) const { return m_movesLeft[side]; }
+    int& SideToMove() { return m_side; }
+    int SideToMove() const { return m_side; }
+
+    // Whether no shade shows twice on one board, as on any display that can tell the
+    // sixteen colours apart; only then does Where() answer.
+    bool ShadesUnique() const { return m_unique; }
+    // The square of the side's board that shows the shade; -1 when none does.
+    int Where(int side, int shade) const { return m_where[side][shade]; }
+
+    int PliesLeft() const { return m_movesLeft[0] + m_movesLeft[1]; }
+    // The squares, the moves left and the side to move; not the scores, which the rest of
+    // the round cannot change but only add to.
+    std::uint64_t Key() const;
+
+private:
+    static std::uint64_t KeyOf(int square, int shade);
+    void Set(int n, int shade)
+    {
+        m_hash ^= KeyOf(n, m_shade[n]) ^ KeyOf(n, shade);
+        const int side = n / kBoardSquares;
+        m_where[side][m_shade[n]] = -1;
+        m_shade[n] = static_cast<std::uint8_t>(shade);
+        m_where[side][shade] = static_cast<std::int8_t>(n);
+    }
+
+    std::uint8_t m_shade[kSquares];
+    // By side and shade; the kEmpty entry is scratch.
+    std::int8_t m_where[kSides][kEmpty + 1];
+    bool m_unique = true;
+    std::uint64_t m_hash = 0;
+    int m_score[kSides];
+    int m_movesLeft[kSides];
+    int m_side;
+};
+
+} // namespace vexadra::ai
