@@ -199,8 +199,11 @@ class GnomeAndKdeTest(DesktopTestCase):
         return g
 
     def quits_at_once(self, g, send, limit=0.5):
-        self.assertLess(g.quit_takes(send), limit, "ended at once")
-        if os.environ.get("VEXADRA_BUILD_TYPE") != "Debug":
+        release = os.environ.get("VEXADRA_BUILD_TYPE") != "Debug"
+        # The sanitizer build scans the whole heap for leaks on its way out, which on a
+        # busy machine alone can take most of a second; the player's build has no scan.
+        self.assertLess(g.quit_takes(send), limit if release else max(limit, 2.0), "ended at once")
+        if release:
             self.assertNotIn("Debug:", g.proc.stderr.read(), "no debugging notes on the terminal")
 
     def plays(self, session, name):
