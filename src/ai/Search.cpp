@@ -114,6 +114,94 @@ int Search::BestGainNow() const
     return best > kLeastPerMove || HasMoveOnBoard(m_board, side) ? best : 0;
 }
 
+// The other side's best score from a move that involves the relative square of its board:
+// with every shade once on a board, only two such moves can take anything, the one
+// carrying the square's colour onto its partner's square and the one bringing in the
+// colour that the facing square shows.
+int Search::AnswerThrough(int answering, int relative) const
+{
+    const int base = answering * kBoardSquares;
+    const int square = base + relative;
+    int best = kLeastPerMove;
+    if (m_board.IsEmpty(square))
+        return best;
+    const int partner = m_board.Where(OtherSide(answering), m_board.Shade(square));
+    const int facing = OppositeSquare(square);
+    const int ends[2] = {partner < 0 ? -1 : OppositeSquare(partner),
+                         m_board.IsEmpty(facing) ? -1 : m_board.Where(answering, m_board.Shade(facing))};
+    const MoveCandidates& all = AllMoveCandidates();
+    for (const int end : ends) {
+        if (end < 0 || end == square)
+            continue;
+        const int index = kCandidateIndex.of[relative][RelativeIndex(end)];
+        if (index >= 0 && IsCandidateOpen(m_board, base, all.list[index]))
+            best = std::max(best, MoveGain(m_board, Move{square, end}));
+    }
+    return best;
+}
+
+// Two plies from the end of the pass: a move, then the other side's best answer, which is
+// counted rather than played. A move that takes nothing leaves the other board as it was,
+// so the answers it allows are the captures on offer before it, except those through the
+// two squares it swapped, which are looked at afresh. The rest go the usual way.
+int Search::LastTwoPlies(int alpha, int beta)
+{
+    const int side = m_board.SideToMove();
+    const int other = OtherSide(side);
+    Move moves[kMaxMoves];
+    const int count = LegalMoves(m_board, moves);
+    if (count == 0)
+        return 0;
+    const bool answersAlike = m_board.MovesLeft(other) > 0 && HasMoveOnBoard(m_board, other);
+    struct Offer {
+        int a, b, gain;
+    } offers[kBoardSquares];
+    int offerCount = 0;
+    const int base = other * kBoardSquares;
+    const MoveCandidates& all = AllMoveCandidates();
+    for (int n = base; answersAlike && n < base + kBoardSquares; ++n) {
+        if (m_board.IsEmpty(n))
+            continue;
+        const int partner = m_board.Where(side, m_board.Shade(n));
+        if (partner < 0)
+            continue;
+        const int to = OppositeSquare(partner);
+        const int index = kCandidateIndex.of[RelativeIndex(n)][RelativeIndex(to)];
+        if (to != n && index >= 0 && IsCandidateOpen(m_board, base, all.list[index]))
+            offers[offerCount++] = {RelativeIndex(n), RelativeIndex(to), MoveGain(m_board, Move{n, to})};
+    }
+
+    int best = -kInfinity;
+    for (int i = 0; i < count; ++i) {
+        const Move& move = moves[i];
+        const int gain = MoveGain(m_board, move);
+        int value;
+        if (gain > 0 || !answersAlike) {
+            value = Tried(side, move, gain, 1, std::max(alpha, best), beta, true);
+            if (m_stopped)
+                return 0;
+        } else {
+            const int a = RelativeIndex(move.from);
+            const int b = RelativeIndex(move.to);
+            m_board.SwapSquares(move.from, move.to);
+            int answer = std::max(AnswerThrough(other, a), AnswerThrough(other, b));
+            m_board.SwapSquares(move.from, move.to);
+            for (int k = 0; k < offerCount; ++k)
+                if (offers[k].a != a && offers[k].a != b && offers[k].b != a && offers[k].b != b)
+                    answer = std::max(answer, offers[k].gain);
+            value = gain - answer;
+        }
+        if (value > best) {
+            best = value;
+            if (best >= beta) {
+                History(move) += 4;
+                break;
+            }
+        }
+    }
+    return best;
+}
+
 int Search::Child(int mover, int gain, int depth, int alpha, int beta)
 {
     if (m_board.SideToMove() == mover)
@@ -164,6 +252,8 @@ int Search::Negamax(int depth, int alpha, int beta)
     // The last ply looked at: the move that scores most at once, with nothing to play.
     if (depth == 1)
         return BestGainNow();
+    if (depth == 2 && m_limits.toTheEnd && m_board.ShadesUnique())
+        return LastTwoPlies(alpha, beta);
     const std::uint64_t key = m_board.Key();
     TranspositionTable::Entry& entry = m_table.Slot(key);
     Move first;

@@ -44,6 +44,8 @@ private:
     // whoever moves next (the same side when the other had to pass).
     int Child(int mover, int gain, int depth, int alpha, int beta);
     int Tried(int mover, const Move& move, int gain, int depth, int alpha, int beta, bool full);
+    int LastTwoPlies(int alpha, int beta);
+    int AnswerThrough(int answering, int relative) const;
     void Order(Ordered& list) const;
     static void PickNext(Ordered& list, int i);
     bool Expired();

@@ -49,6 +49,8 @@ ShadeBoard::ShadeBoard(const GameState& state)
                 ++shade;
         m_shade[n] = static_cast<std::uint8_t>(shade);
         m_hash ^= KeyOf(n, shade);
+        if (shade != kEmpty)
+            m_occupied[n / kBoardSquares] |= 1u << RelativeIndex(n);
         std::int8_t& where = m_where[n / kBoardSquares][shade];
         if (shade != kEmpty && where >= 0)
             m_unique = false;

@@ -47,6 +47,9 @@ public:
     // The square of the side's board that shows the shade; -1 when none does.
     int Where(int side, int shade) const { return m_where[side][shade]; }
 
+    // The squares of the side's board that show a colour, one bit a relative square.
+    unsigned Occupied(int side) const { return m_occupied[side]; }
+
     int PliesLeft() const { return m_movesLeft[0] + m_movesLeft[1]; }
     // The squares, the moves left and the side to move; not the scores, which the rest of
     // the round cannot change but only add to.
@@ -61,11 +64,14 @@ private:
         m_where[side][m_shade[n]] = -1;
         m_shade[n] = static_cast<std::uint8_t>(shade);
         m_where[side][shade] = static_cast<std::int8_t>(n);
+        const unsigned bit = 1u << (n % kBoardSquares);
+        m_occupied[side] = shade == kEmpty ? m_occupied[side] & ~bit : m_occupied[side] | bit;
     }
 
     std::uint8_t m_shade[kSquares];
     // By side and shade; the kEmpty entry is scratch.
     std::int8_t m_where[kSides][kEmpty + 1];
+    unsigned m_occupied[kSides] = {};
     bool m_unique = true;
     std::uint64_t m_hash = 0;
     int m_score[kSides];

@@ -18,6 +18,9 @@ struct MoveCandidate {
     int f;
     int t;
     const JumpLine* line;
+    // The same, as sets of relative squares: the two ends, and the squares jumped over.
+    unsigned ends;
+    unsigned between;
 };
 struct MoveCandidates {
     MoveCandidate list[kMaxMoves];
@@ -50,11 +53,32 @@ bool IsJumpClear(const Board& board, int base, const JumpLine& line)
     return true;
 }
 
+// The squares of the side's board that show a colour, as a set of relative squares; a
+// board that keeps the set as it changes may answer Occupied(side) itself.
+template <class Board>
+unsigned OccupiedSquares(const Board& board, int side)
+{
+    if constexpr (requires { board.Occupied(side); }) {
+        return board.Occupied(side);
+    } else {
+        unsigned occupied = 0;
+        for (int n = 0; n < kBoardSquares; ++n)
+            if (!board.IsEmpty(side * kBoardSquares + n))
+                occupied |= 1u << n;
+        return occupied;
+    }
+}
+
+// A pair can be swapped when both its squares show a colour and any it jumps over are empty.
+constexpr bool IsCandidateOpen(unsigned occupied, const MoveCandidate& c)
+{
+    return (occupied & c.ends) == c.ends && (occupied & c.between) == 0;
+}
+
 template <class Board>
 bool IsCandidateOpen(const Board& board, int base, const MoveCandidate& c)
 {
-    return !board.IsEmpty(base + c.f) && !board.IsEmpty(base + c.t) &&
-           (c.line == nullptr || IsJumpClear(board, base, *c.line));
+    return IsCandidateOpen(OccupiedSquares(board, base / kBoardSquares), c);
 }
 
 // The moves the side could make on its board now, whether or not it has a move left.
@@ -62,10 +86,11 @@ template <class Board>
 int MovesOnBoard(const Board& board, int side, Move (&moves)[kMaxMoves])
 {
     const int base = side * kBoardSquares;
+    const unsigned occupied = OccupiedSquares(board, side);
     const MoveCandidates& all = AllMoveCandidates();
     int count = 0;
     for (int i = 0; i < all.count; ++i)
-        if (IsCandidateOpen(board, base, all.list[i]))
+        if (IsCandidateOpen(occupied, all.list[i]))
             moves[count++] = Move{base + all.list[i].f, base + all.list[i].t};
     return count;
 }
@@ -73,10 +98,10 @@ int MovesOnBoard(const Board& board, int side, Move (&moves)[kMaxMoves])
 template <class Board>
 bool HasMoveOnBoard(const Board& board, int side)
 {
-    const int base = side * kBoardSquares;
+    const unsigned occupied = OccupiedSquares(board, side);
     const MoveCandidates& all = AllMoveCandidates();
     for (int i = 0; i < all.count; ++i)
-        if (IsCandidateOpen(board, base, all.list[i]))
+        if (IsCandidateOpen(occupied, all.list[i]))
             return true;
     return false;
 }
