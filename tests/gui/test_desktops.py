@@ -171,12 +171,13 @@ class WaylandInputTest(DesktopTestCase):
         weston.xdotool("key", "End")
         g.wait_for(lambda: board_colours(weston.screenshot(), layout)[:2] == [before[1], before[0]], "the boards back")
 
-        # The menus by mouse: Help > About (Help follows File and Game), then File > Exit.
+        # The menus by mouse: Help (after File, Game and View) > About, its last item, below
+        # a separator; then File > Exit.
         menu_y = layout.y - 14
-        weston.xdotool("mousemove", 118, menu_y)
+        weston.xdotool("mousemove", 174, menu_y)
         weston.xdotool("click", 1)
         time.sleep(1)
-        weston.xdotool("mousemove", 170, menu_y + 26)
+        weston.xdotool("mousemove", 240, menu_y + 105)
         weston.xdotool("click", 1)
         self.wait_for_text(weston, "Version D603", (256, 192, 512, 384), "wayland-about.png")
         weston.xdotool("key", "Return")

@@ -96,7 +96,7 @@ class CommandLineTest(GuiTestCase):
                  (["--version"], 0, r"^Vexadra D604\n$", ""),
                  (["foo"], 2, "", r"^vexadra: unexpected argument 'foo'\nUsage: vexadra "),
                  (["--bogus"], 2, "", r"^vexadra: unknown option '--bogus'\nUsage: "),
-                 (["--opponent=expert"], 2, "", r"^vexadra: unknown opponent 'expert'"),
+                 (["--opponent=perfect"], 2, "", r"^vexadra: unknown opponent 'perfect'"),
                  (["--opponent=hard", "extra"], 2, "", r"^vexadra: unexpected argument 'extra'\n"),
                  # Bytes the locale cannot read, and the player's own language.
                  (["--\u00fc", "LANG=C"], 2, "", "^vexadra: unknown option '--\u00fc'\nUsage: "),
