@@ -150,6 +150,10 @@ class Game:
         except FileNotFoundError:
             return []
 
+    def last_paint(self):
+        """The trace line of the last full paint; other lines (sound ready) may follow it."""
+        return next((line for line in reversed(self.trace()) if line.startswith("paint ")), "")
+
     def layout(self):
         """The client area of the last full paint, in screen coordinates: (x, y, w, h)."""
         for line in reversed(self.trace()):

@@ -241,7 +241,7 @@ class GnomeAndKdeTest(DesktopTestCase):
     def test_mutter_headless_paints_maximized_at_the_configured_size(self):
         g = self.first_paint(mutter(*self.SCREEN, nested=False))
         self.assertEqual(g.layout()[2:], (1920, 1017))
-        self.assertIn("scale=1", g.trace()[-1])
+        self.assertIn("scale=1", g.last_paint())
         g.proc.terminate()
         self.assertEqual(g.wait_exit(timeout=5), -15)
 
@@ -270,7 +270,7 @@ class GnomeAndKdeTest(DesktopTestCase):
     def test_mutter_at_scale_2(self):
         session = mutter(3840, 2160, scale=2)
         g = self.first_paint(session)
-        g.wait_for(lambda: "scale=2" in g.trace()[-1], "a paint at scale 2")
+        g.wait_for(lambda: "scale=2" in g.last_paint(), "a paint at scale 2")
         self.assertEqual(g.layout()[2:], (1920, 1017), "maximized, laid out in logical units")
         layout = Layout((0, 1080 - 1017, 1920, 1017))
 
