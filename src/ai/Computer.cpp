@@ -1,7 +1,10 @@
 #include "ai/Computer.h"
 
 #include <algorithm>
+#include <system_error>
+#include <thread>
 #include <utility>
+#include <vector>
 
 #include "ai/Search.h"
 #include "ai/TranspositionTable.h"
@@ -33,7 +36,10 @@ SearchLimits LimitsFor(Level level)
 {
     if (level != Level::Expert)
         return SearchLimits{};
-    return SearchLimits{std::chrono::milliseconds(650), 0, std::chrono::milliseconds(2250), true};
+    // The window thread waits through the turn's pacing, which leaves every core but one
+    // to the search.
+    const int cores = static_cast<int>(std::thread::hardware_concurrency());
+    return SearchLimits{std::chrono::milliseconds(650), 0, std::chrono::milliseconds(2250), true, std::clamp(cores - 1, 0, 3)};
 }
 
 Computer::Computer(Level level, std::uint64_t seed)
@@ -43,15 +49,19 @@ Computer::Computer(Level level, std::uint64_t seed)
 
 Computer::~Computer() = default;
 
+namespace {
 // splitmix64: the same numbers on every platform and library.
-int Computer::Below(int n)
+std::uint64_t SplitMix(std::uint64_t& state)
 {
-    std::uint64_t z = (m_rng += 0x9E3779B97F4A7C15ULL);
+    std::uint64_t z = (state += 0x9E3779B97F4A7C15ULL);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
     z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-    z ^= z >> 31;
-    return static_cast<int>(z % static_cast<std::uint64_t>(n));
+    return z ^ (z >> 31);
 }
+
+} // namespace
+
+int Computer::Below(int n) { return static_cast<int>(SplitMix(m_rng) % static_cast<std::uint64_t>(n)); }
 
 Move Computer::ChooseMove(const GameState& state, const std::atomic<bool>* stop)
 {
@@ -126,7 +136,26 @@ Move Computer::ChooseBySearch(const GameState& state, const std::atomic<bool>* s
     Search search(state, limits, *m_table, stop);
     // Equal moves in a random order, so that equal positions are not always met alike.
     search.ShuffleRoot([this](int n) { return Below(n); });
+    // The helpers search the same position in orders of their own: what one learns first
+    // in the shared table, the search finds there when it gets to it.
+    std::atomic<bool> helpersDone{false};
+    std::vector<std::thread> helpers;
+    for (int k = 0; k < limits.helpers; ++k) {
+        try {
+            helpers.emplace_back([&, k] {
+                Search helper(state, limits, *m_table, &helpersDone);
+                std::uint64_t seed = 0x243F6A8885A308D3ULL * static_cast<std::uint64_t>(k + 1);
+                helper.ShuffleRoot([&seed](int n) { return static_cast<int>(SplitMix(seed) % static_cast<std::uint64_t>(n)); });
+                helper.Run();
+            });
+        } catch (const std::system_error&) {
+            break; // no thread to be had: the search does without
+        }
+    }
     const Move move = search.Run();
+    helpersDone = true;
+    for (std::thread& helper : helpers)
+        helper.join();
     m_report = search.Report();
     return move;
 }

@@ -36,6 +36,9 @@ struct SearchLimits {
     // After a few short passes for the move order, straight on to the round's end: passes
     // short of it cost more than they teach there, since the end's bounds do not apply.
     bool toTheEnd = false;
+    // Threads that search the same position beside it, sharing its table; the move is
+    // the same with any number of them, only found sooner.
+    int helpers = 0;
 };
 
 // Hard's budget, and Expert's time: about the pace of its turns, longer for the opening

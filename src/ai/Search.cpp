@@ -1,6 +1,7 @@
 #include "ai/Search.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 #include "game/MoveRules.h"
@@ -13,18 +14,16 @@ constexpr int kMostPerMove = 2 * kPointsPerCapture;
 constexpr int kLeastPerMove = kPointsForNothing;
 constexpr int kShallowPasses = 4;
 
-// Which of AllMoveCandidates() joins two relative squares, in either order; -1 for none.
+// Which of AllMoveCandidates() joins two relative squares, in either order; nullptr for
+// none (and for a square with itself).
 struct CandidateIndex {
     CandidateIndex()
     {
-        for (auto& row : of)
-            for (auto& index : row)
-                index = -1;
         const MoveCandidates& all = AllMoveCandidates();
         for (int i = 0; i < all.count; ++i)
-            of[all.list[i].f][all.list[i].t] = of[all.list[i].t][all.list[i].f] = static_cast<std::int8_t>(i);
+            of[all.list[i].f][all.list[i].t] = of[all.list[i].t][all.list[i].f] = &all.list[i];
     }
-    std::int8_t of[kBoardSquares][kBoardSquares];
+    const MoveCandidate* of[kBoardSquares][kBoardSquares] = {};
 };
 const CandidateIndex kCandidateIndex;
 } // namespace
@@ -83,9 +82,29 @@ void Search::PickNext(Ordered& list, int i)
     std::swap(list.keys[i], list.keys[pick]);
 }
 
-// A capture puts a colour where the other board shows it, so with every shade on a board
-// once, the only moves that can score are those that carry a colour straight to its
-// partner's square: at most sixteen to look at, not every move.
+// Calls capture(move, gain) for each move of the side that takes something, while it
+// answers true. With every shade once on a board, only a move that carries a colour
+// straight to its partner's square can take anything.
+template <class Capture>
+void Search::ForEachCapture(int side, Capture&& capture) const
+{
+    const int base = side * kBoardSquares;
+    const unsigned occupied = m_board.Occupied(side);
+    for (unsigned left = occupied; left != 0; left &= left - 1) {
+        const int from = std::countr_zero(left);
+        const int partner = m_board.Where(OtherSide(side), m_board.Shade(base + from));
+        if (partner < 0)
+            continue;
+        const MoveCandidate* pair = kCandidateIndex.of[from][RelativeIndex(partner)];
+        if (pair == nullptr || !IsCandidateOpen(occupied, *pair))
+            continue;
+        const Move move{base + from, base + RelativeIndex(partner)};
+        if (!capture(move, MoveGain(m_board, move)))
+            return;
+    }
+}
+
+// At most sixteen captures to look at rather than every move, when shades are unique.
 int Search::BestGainNow() const
 {
     const int side = m_board.SideToMove();
@@ -97,20 +116,11 @@ int Search::BestGainNow() const
             best = std::max(best, MoveGain(m_board, moves[i]));
         return best;
     }
-    const int base = side * kBoardSquares;
-    const MoveCandidates& all = AllMoveCandidates();
     int best = kLeastPerMove;
-    for (int n = base; n < base + kBoardSquares; ++n) {
-        if (m_board.IsEmpty(n))
-            continue;
-        const int partner = m_board.Where(OtherSide(side), m_board.Shade(n));
-        if (partner < 0)
-            continue;
-        const int to = OppositeSquare(partner);
-        const int index = kCandidateIndex.of[RelativeIndex(n)][RelativeIndex(to)];
-        if (to != n && index >= 0 && IsCandidateOpen(m_board, base, all.list[index]))
-            best = std::max(best, MoveGain(m_board, Move{n, to}));
-    }
+    ForEachCapture(side, [&best](const Move&, int gain) {
+        best = std::max(best, gain);
+        return best < kMostPerMove;
+    });
     return best > kLeastPerMove || HasMoveOnBoard(m_board, side) ? best : 0;
 }
 
@@ -129,12 +139,11 @@ int Search::AnswerThrough(int answering, int relative) const
     const int facing = OppositeSquare(square);
     const int ends[2] = {partner < 0 ? -1 : OppositeSquare(partner),
                          m_board.IsEmpty(facing) ? -1 : m_board.Where(answering, m_board.Shade(facing))};
-    const MoveCandidates& all = AllMoveCandidates();
     for (const int end : ends) {
         if (end < 0 || end == square)
             continue;
-        const int index = kCandidateIndex.of[relative][RelativeIndex(end)];
-        if (index >= 0 && IsCandidateOpen(m_board, base, all.list[index]))
+        const MoveCandidate* pair = kCandidateIndex.of[relative][RelativeIndex(end)];
+        if (pair != nullptr && IsCandidateOpen(m_board, base, *pair))
             best = std::max(best, MoveGain(m_board, Move{square, end}));
     }
     return best;
@@ -152,30 +161,35 @@ int Search::LastTwoPlies(int alpha, int beta)
     const int count = LegalMoves(m_board, moves);
     if (count == 0)
         return 0;
+    // The move that cut off here last usually cuts off again: the positions met here in a
+    // row differ by a move or two.
+    Move& killer = m_killer[m_board.PliesLeft()];
+    for (int i = 0; i < count; ++i)
+        if (moves[i] == killer) {
+            std::swap(moves[0], moves[i]);
+            break;
+        }
     const bool answersAlike = m_board.MovesLeft(other) > 0 && HasMoveOnBoard(m_board, other);
     struct Offer {
         int a, b, gain;
     } offers[kBoardSquares];
     int offerCount = 0;
-    const int base = other * kBoardSquares;
-    const MoveCandidates& all = AllMoveCandidates();
-    for (int n = base; answersAlike && n < base + kBoardSquares; ++n) {
-        if (m_board.IsEmpty(n))
-            continue;
-        const int partner = m_board.Where(side, m_board.Shade(n));
-        if (partner < 0)
-            continue;
-        const int to = OppositeSquare(partner);
-        const int index = kCandidateIndex.of[RelativeIndex(n)][RelativeIndex(to)];
-        if (to != n && index >= 0 && IsCandidateOpen(m_board, base, all.list[index]))
-            offers[offerCount++] = {RelativeIndex(n), RelativeIndex(to), MoveGain(m_board, Move{n, to})};
-    }
+    if (answersAlike)
+        ForEachCapture(other, [&](const Move& move, int gain) {
+            offers[offerCount++] = {RelativeIndex(move.from), RelativeIndex(move.to), gain};
+            return true;
+        });
 
+    // A move that takes nothing is worth 0 at most: a point lost, and the other side's
+    // answer loses it one at worst.
+    constexpr int kQuietMost = kLeastPerMove - kLeastPerMove;
     int best = -kInfinity;
     for (int i = 0; i < count; ++i) {
         const Move& move = moves[i];
         const int gain = MoveGain(m_board, move);
         int value;
+        if (gain < 0 && answersAlike && best >= kQuietMost)
+            continue;
         if (gain > 0 || !answersAlike) {
             value = Tried(side, move, gain, 1, std::max(alpha, best), beta, true);
             if (m_stopped)
@@ -195,6 +209,7 @@ int Search::LastTwoPlies(int alpha, int beta)
             best = value;
             if (best >= beta) {
                 History(move) += 4;
+                killer = move;
                 break;
             }
         }
@@ -255,11 +270,14 @@ int Search::Negamax(int depth, int alpha, int beta)
     if (depth == 2 && m_limits.toTheEnd && m_board.ShadesUnique())
         return LastTwoPlies(alpha, beta);
     const std::uint64_t key = m_board.Key();
-    TranspositionTable::Entry& entry = m_table.Slot(key);
+    const TranspositionTable::Entry entry = m_table.Probe(key);
     Move first;
-    if (entry.key == key && entry.depth > 0) {
+    if (entry.depth > 0) {
         first = Move{entry.from, entry.to};
-        if (entry.depth >= depth) {
+        // A deeper result would do for Hard, but Expert takes only one of the very depth
+        // asked for: then every pass gives the same values whatever the table holds, which
+        // keeps its moves the same with threads that fill the table in their own time.
+        if (entry.depth == depth || (entry.depth > depth && !m_limits.toTheEnd)) {
             const int value = entry.value;
             if (entry.bound == TranspositionTable::kExact || (entry.bound == TranspositionTable::kLower && value >= beta) ||
                 (entry.bound == TranspositionTable::kUpper && value <= alpha))
@@ -303,17 +321,15 @@ int Search::Negamax(int depth, int alpha, int beta)
     }
     if (m_stopped || tried == 0)
         return 0;
-    // The slot is the same one as above: nothing below wrote to it for this key, and a
-    // deeper result from another key is worth less than this one, which was just needed.
-    TranspositionTable::Entry& slot = m_table.Slot(key);
-    slot.key = key;
-    slot.value = static_cast<std::int16_t>(best);
-    slot.depth = static_cast<std::uint8_t>(depth);
-    slot.bound = best <= alphaBefore ? TranspositionTable::kUpper
-                 : best >= beta      ? TranspositionTable::kLower
-                                     : TranspositionTable::kExact;
-    slot.from = static_cast<std::uint8_t>(bestMove.from);
-    slot.to = static_cast<std::uint8_t>(bestMove.to);
+    TranspositionTable::Entry result;
+    result.value = static_cast<std::int16_t>(best);
+    result.depth = static_cast<std::uint8_t>(depth);
+    result.bound = best <= alphaBefore ? TranspositionTable::kUpper
+                   : best >= beta      ? TranspositionTable::kLower
+                                       : TranspositionTable::kExact;
+    result.from = static_cast<std::uint8_t>(bestMove.from);
+    result.to = static_cast<std::uint8_t>(bestMove.to);
+    m_table.Store(key, result);
     return best;
 }
 

@@ -40,6 +40,8 @@ private:
     int Negamax(int depth, int alpha, int beta);
     // The most the side to move can score with its next move.
     int BestGainNow() const;
+    template <class Capture>
+    void ForEachCapture(int side, Capture&& capture) const;
     // A move's value for the side that played it: what it gained plus the rest, seen from
     // whoever moves next (the same side when the other had to pass).
     int Child(int mover, int gain, int depth, int alpha, int beta);
@@ -61,6 +63,8 @@ private:
     Move m_root[kMaxMoves];
     int m_rootCount = 0;
     int m_history[kSquares][kBoardSquares] = {};
+    // By plies left.
+    Move m_killer[2 * kMovesPerRound + 1];
 };
 
 // The exact solver, for judging moves: the largest lead the side to move can gain from

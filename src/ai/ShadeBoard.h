@@ -3,12 +3,38 @@
 // (it answers what MoveRules.h asks of a board) millions of times a second, and it keeps
 // a hash of the position as it changes, for the transposition table.
 
+#include <array>
 #include <cstdint>
 #include <utility>
 
 #include "game/GameState.h"
 
 namespace vexadra::ai {
+
+// The random numbers the position's key is made of: splitmix64 from a fixed seed, the
+// same in every build.
+struct ShadeKeys {
+    static constexpr int kShades = kSquares + 1;  // the shades and the empty square
+    static constexpr int kMoveCounts = kMovesPerRound + 1;
+    std::array<std::uint64_t, kSquares * kShades> square{};
+    std::array<std::uint64_t, kMoveCounts * kMoveCounts * kSides> turn{};
+
+    constexpr ShadeKeys()
+    {
+        std::uint64_t x = 0x5EED;
+        const auto next = [&x] {
+            std::uint64_t z = (x += 0x9E3779B97F4A7C15ULL);
+            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+            z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+            return z ^ (z >> 31);
+        };
+        for (auto& k : square)
+            k = next();
+        for (auto& k : turn)
+            k = next();
+    }
+};
+inline constexpr ShadeKeys kShadeKeys;
 
 class ShadeBoard {
 public:
@@ -53,10 +79,15 @@ public:
     int PliesLeft() const { return m_movesLeft[0] + m_movesLeft[1]; }
     // The squares, the moves left and the side to move; not the scores, which the rest of
     // the round cannot change but only add to.
-    std::uint64_t Key() const;
+    std::uint64_t Key() const
+    {
+        const int turn = (m_movesLeft[0] * ShadeKeys::kMoveCounts + m_movesLeft[1]) * kSides + m_side;
+        return m_hash ^ kShadeKeys.turn[static_cast<std::size_t>(turn)];
+    }
 
 private:
-    static std::uint64_t KeyOf(int square, int shade);
+    // Inline, as the look-ahead changes squares millions of times a second.
+    static std::uint64_t KeyOf(int square, int shade) { return kShadeKeys.square[static_cast<std::size_t>(square * kShadeKeys.kShades + shade)]; }
     void Set(int n, int shade)
     {
         m_hash ^= KeyOf(n, m_shade[n]) ^ KeyOf(n, shade);

@@ -149,7 +149,13 @@ TEST_F(ComputerTest, TheSolverIsExactAndExpertAlwaysPlaysAMoveOfTheBestValue)
     Computer expert(Level::Expert, 3);
     SearchLimits unhurried = LimitsFor(Level::Expert);
     unhurried.time = unhurried.openingTime = std::chrono::hours(1);
+    // Threads that share its table change how soon it knows, never what it plays.
+    unhurried.helpers = 2;
     expert.SetLimits(unhurried);
+    Computer alone(Level::Expert, 3);
+    SearchLimits single = unhurried;
+    single.helpers = 0;
+    alone.SetLimits(single);
     Computer normal(Level::Normal, 4);
     int judged = 0;
     for (int deal = 0; deal < 3; ++deal) {
@@ -159,6 +165,9 @@ TEST_F(ComputerTest, TheSolverIsExactAndExpertAlwaysPlaysAMoveOfTheBestValue)
         for (int ply = 0; S().m_nMovesLeft[0] + S().m_nMovesLeft[1] > 0; ++ply) {
             const GameState before = S();
             const Move move = (ply >= firstJudged ? expert : normal).ChooseMove(before);
+            if (ply >= firstJudged) {
+                EXPECT_EQ(alone.ChooseMove(before), move) << "deal " << deal << " move " << ply;
+            }
             if (ply >= firstJudged && ply % 2 == deal % 2) {
                 TranspositionTable fresh(kExpertTableBits);
                 ASSERT_TRUE(expert.LastSearch().exact) << "deal " << deal << " move " << ply;
