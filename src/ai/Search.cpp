@@ -157,18 +157,8 @@ int Search::LastTwoPlies(int alpha, int beta)
 {
     const int side = m_board.SideToMove();
     const int other = OtherSide(side);
-    Move moves[kMaxMoves];
-    const int count = LegalMoves(m_board, moves);
-    if (count == 0)
+    if (m_board.MovesLeft(side) == 0)
         return 0;
-    // The move that cut off here last usually cuts off again: the positions met here in a
-    // row differ by a move or two.
-    Move& killer = m_killer[m_board.PliesLeft()];
-    for (int i = 0; i < count; ++i)
-        if (moves[i] == killer) {
-            std::swap(moves[0], moves[i]);
-            break;
-        }
     const bool answersAlike = m_board.MovesLeft(other) > 0 && HasMoveOnBoard(m_board, other);
     struct Offer {
         int a, b, gain;
@@ -184,16 +174,16 @@ int Search::LastTwoPlies(int alpha, int beta)
     // answer loses it one at worst.
     constexpr int kQuietMost = kLeastPerMove - kLeastPerMove;
     int best = -kInfinity;
-    for (int i = 0; i < count; ++i) {
-        const Move& move = moves[i];
+    // True when the move cuts the rest off.
+    const auto cuts = [&](const Move& move) {
         const int gain = MoveGain(m_board, move);
         int value;
         if (gain < 0 && answersAlike && best >= kQuietMost)
-            continue;
+            return false;
         if (gain > 0 || !answersAlike) {
             value = Tried(side, move, gain, 1, std::max(alpha, best), beta, true);
             if (m_stopped)
-                return 0;
+                return true;
         } else {
             const int a = RelativeIndex(move.from);
             const int b = RelativeIndex(move.to);
@@ -209,11 +199,35 @@ int Search::LastTwoPlies(int alpha, int beta)
             best = value;
             if (best >= beta) {
                 History(move) += 4;
-                killer = move;
-                break;
+                m_killer[m_board.PliesLeft()] = move;
+                return true;
             }
         }
+        return false;
+    };
+    // The move that cut off here last usually cuts off again (the positions met here in a
+    // row differ by a move or two), most often before the rest need be listed.
+    const Move killer = m_killer[m_board.PliesLeft()];
+    const int base = side * kBoardSquares;
+    const bool killerLegal = killer.from >= base && killer.from < base + kBoardSquares && [&] {
+        const MoveCandidate* pair = kCandidateIndex.of[RelativeIndex(killer.from)][RelativeIndex(killer.to)];
+        return pair != nullptr && IsCandidateOpen(m_board.Occupied(side), *pair);
+    }();
+    if (killerLegal && cuts(killer))
+        return m_stopped ? 0 : best;
+    Move moves[kMaxMoves];
+    const int count = LegalMoves(m_board, moves);
+    if (count == 0)
+        return 0;
+    int first = 0;
+    if (Move* const at = std::find(moves, moves + count, killer); killerLegal && at != moves + count) {
+        // The rest in the order they had beside it before.
+        std::swap(*at, moves[0]);
+        first = 1;
     }
+    for (int i = first; i < count; ++i)
+        if (cuts(moves[i]))
+            return m_stopped ? 0 : best;
     return best;
 }
 
@@ -250,18 +264,24 @@ int Search::Negamax(int depth, int alpha, int beta)
     depth = std::min(depth, plies);
     const int side = m_board.SideToMove();
     int most = kInfinity;
+    // What a move can be worth at most beyond its own gain; none is skipped when unknown.
+    int afterMost = kInfinity;
     if (depth == plies) {
         // The round's end is near and fixed: each move left gains at most two captures
-        // and loses at most one point; the next move, at most what is on offer now.
+        // and loses at most one point; the next move, at most what is on offer now. The
+        // cheap bound first: the scan for what is on offer is wasted where it settles.
         const int mine = m_board.MovesLeft(side);
         const int theirs = m_board.MovesLeft(OtherSide(side));
-        const int next = mine <= 2 && depth > 1 ? BestGainNow() : kMostPerMove;
-        most = next + kMostPerMove * (mine - 1) - kLeastPerMove * theirs;
         const int least = kLeastPerMove * mine - kMostPerMove * theirs;
-        if (most <= alpha)
-            return most;
         if (least >= beta)
             return least;
+        afterMost = kMostPerMove * (mine - 1) - kLeastPerMove * theirs;
+        // The scan is wasted too where even the least gain now would leave it above alpha.
+        const bool scan = mine <= 2 && depth > 1 && kLeastPerMove + afterMost <= alpha;
+        const int next = scan ? BestGainNow() : kMostPerMove;
+        most = next + afterMost;
+        if (most <= alpha)
+            return most;
     }
 
     // The last ply looked at: the move that scores most at once, with nothing to play.
@@ -291,6 +311,13 @@ int Search::Negamax(int depth, int alpha, int beta)
     int tried = 0;
     // True when the move cuts the rest off.
     const auto consider = [&](const Move& move, int gain) {
+        // A move that cannot reach alpha whatever follows need not be played: its ceiling
+        // stands in for its value, which keeps the result a true bound.
+        const int ceiling = gain + afterMost;
+        if (ceiling <= alpha) {
+            best = std::max(best, ceiling);
+            return false;
+        }
         const int value = Tried(side, move, gain, depth - 1, alpha, beta, tried++ == 0);
         if (m_stopped)
             return true;
@@ -319,8 +346,11 @@ int Search::Negamax(int depth, int alpha, int beta)
                 break;
         }
     }
-    if (m_stopped || tried == 0)
+    if (m_stopped || best == -kInfinity)
         return 0;
+    // Every move was below alpha before it was played: nothing to keep for next time.
+    if (bestMove.IsNone())
+        return best;
     TranspositionTable::Entry result;
     result.value = static_cast<std::int16_t>(best);
     result.depth = static_cast<std::uint8_t>(depth);
