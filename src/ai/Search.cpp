@@ -163,12 +163,8 @@ int Search::LastTwoPlies(int alpha, int beta)
     struct Offer {
         int a, b, gain;
     } offers[kBoardSquares];
-    int offerCount = 0;
-    if (answersAlike)
-        ForEachCapture(other, [&](const Move& move, int gain) {
-            offers[offerCount++] = {RelativeIndex(move.from), RelativeIndex(move.to), gain};
-            return true;
-        });
+    // Listed when first needed: a capture that cuts off at once needs none.
+    int offerCount = -1;
 
     // A move that takes nothing is worth 0 at most: a point lost, and the other side's
     // answer loses it one at worst.
@@ -185,14 +181,25 @@ int Search::LastTwoPlies(int alpha, int beta)
             if (m_stopped)
                 return true;
         } else {
+            if (offerCount < 0) {
+                offerCount = 0;
+                ForEachCapture(other, [&](const Move& offer, int offered) {
+                    offers[offerCount++] = {RelativeIndex(offer.from), RelativeIndex(offer.to), offered};
+                    return true;
+                });
+            }
             const int a = RelativeIndex(move.from);
             const int b = RelativeIndex(move.to);
-            m_board.SwapSquares(move.from, move.to);
-            int answer = std::max(AnswerThrough(other, a), AnswerThrough(other, b));
-            m_board.SwapSquares(move.from, move.to);
+            int answer = kLeastPerMove;
             for (int k = 0; k < offerCount; ++k)
                 if (offers[k].a != a && offers[k].a != b && offers[k].b != a && offers[k].b != b)
                     answer = std::max(answer, offers[k].gain);
+            // The answers through the swapped squares can only make it worse.
+            if (gain - answer <= best)
+                return false;
+            m_board.SwapSquares(move.from, move.to);
+            answer = std::max({answer, AnswerThrough(other, a), AnswerThrough(other, b)});
+            m_board.SwapSquares(move.from, move.to);
             value = gain - answer;
         }
         if (value > best) {
