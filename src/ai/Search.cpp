@@ -98,7 +98,8 @@ void Search::ForEachCapture(int side, Capture&& capture) const
         const MoveCandidate* pair = kCandidateIndex.of[from][RelativeIndex(partner)];
         if (pair == nullptr || !IsCandidateOpen(occupied, *pair))
             continue;
-        const Move move{base + from, base + RelativeIndex(partner)};
+        // As LegalMoves lists it, so that the same move is always spelt alike.
+        const Move move{base + pair->f, base + pair->t};
         if (!capture(move, MoveGain(m_board, move)))
             return;
     }
@@ -270,6 +271,10 @@ int Search::Negamax(int depth, int alpha, int beta)
         return 0;
     depth = std::min(depth, plies);
     const int side = m_board.SideToMove();
+    // A side to move without a move left can only be where the round has nothing more to
+    // give (the rules refuse it any move); the bounds below count on a move to come.
+    if (m_board.MovesLeft(side) == 0)
+        return 0;
     int most = kInfinity;
     // What a move can be worth at most beyond its own gain; none is skipped when unknown.
     int afterMost = kInfinity;
@@ -343,14 +348,37 @@ int Search::Negamax(int depth, int alpha, int beta)
     };
     // The move that was best here before is tried before the others are even listed: it
     // often settles the position alone.
-    if (first.IsNone() || !consider(first, MoveGain(m_board, first))) {
-        Ordered list;
-        list.count = LegalMoves(m_board, list.moves);
+    const auto cutsAmong = [&](Ordered& list, bool quietOnly) {
         Order(list);
         for (int i = 0; i < list.count; ++i) {
             PickNext(list, i);
-            if (!(list.moves[i] == first) && consider(list.moves[i], list.gains[i]))
-                break;
+            if (!(list.moves[i] == first) && !(quietOnly && list.gains[i] > 0) && consider(list.moves[i], list.gains[i]))
+                return true;
+        }
+        return false;
+    };
+    if (first.IsNone() || !consider(first, MoveGain(m_board, first))) {
+        Ordered list;
+        // The captures are found without listing every move, and often settle it; when
+        // they do not, a move that takes nothing may still be unable to reach alpha.
+        const bool capturesFirst = m_board.ShadesUnique();
+        bool settled = false;
+        if (capturesFirst) {
+            list.count = 0;
+            ForEachCapture(side, [&list](const Move& move, int) {
+                if (std::find(list.moves, list.moves + list.count, move) == list.moves + list.count)
+                    list.moves[list.count++] = move;
+                return true;
+            });
+            settled = cutsAmong(list, false);
+            if (!settled && kLeastPerMove + afterMost <= alpha) {
+                best = std::max(best, kLeastPerMove + afterMost);
+                settled = true;
+            }
+        }
+        if (!settled) {
+            list.count = LegalMoves(m_board, list.moves);
+            cutsAmong(list, capturesFirst);
         }
     }
     if (m_stopped || best == -kInfinity)
