@@ -122,7 +122,7 @@ Move Computer::ChooseNormal(const Position& position)
     return best[Below(bestCount)];
 }
 
-Move Computer::ChooseBySearch(const GameState& state, const std::atomic<bool>* stop)
+void Computer::PrepareTable()
 {
     // Made at the first search, on the thread that searches: filling 16 MB can take a
     // busy machine a moment that the window must not wait for.
@@ -130,12 +130,36 @@ Move Computer::ChooseBySearch(const GameState& state, const std::atomic<bool>* s
         m_table = std::make_unique<TranspositionTable>(m_level == Level::Expert ? kExpertTableBits : kHardTableBits);
     else if (m_level == Level::Hard)
         m_table->Clear();
+}
+
+Move Computer::ChooseBySearch(const GameState& state, const std::atomic<bool>* stop)
+{
+    PrepareTable();
     SearchLimits limits = m_limits;
     if (state.m_nMovesLeft[0] == kMovesPerRound && state.m_nMovesLeft[1] == kMovesPerRound)
         limits.time = limits.openingTime;
     Search search(state, limits, *m_table, stop);
     // Equal moves in a random order, so that equal positions are not always met alike.
     search.ShuffleRoot([this](int n) { return Below(n); });
+    const Move move = RunWithHelpers(search, state, limits);
+    m_report = search.Report();
+    return move;
+}
+
+void Computer::Ponder(const GameState& state, const std::atomic<bool>* stop)
+{
+    if (m_level != Level::Expert)
+        return;
+    PrepareTable();
+    SearchLimits limits = m_limits;
+    limits.time = limits.openingTime;
+    // In the listed order: the seeded numbers are the moves' own.
+    Search search(state, limits, *m_table, stop);
+    RunWithHelpers(search, state, limits);
+}
+
+Move Computer::RunWithHelpers(Search& search, const GameState& state, const SearchLimits& limits)
+{
     // The helpers search the same position in orders of their own: what one learns first
     // in the shared table, the search finds there when it gets to it.
     std::atomic<bool> helpersDone{false};
@@ -156,7 +180,6 @@ Move Computer::ChooseBySearch(const GameState& state, const std::atomic<bool>* s
     helpersDone = true;
     for (std::thread& helper : helpers)
         helper.join();
-    m_report = search.Report();
     return move;
 }
 

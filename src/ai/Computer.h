@@ -54,6 +54,7 @@ struct SearchReport {
 };
 
 class TranspositionTable;
+class Search;
 
 class Computer {
 public:
@@ -67,11 +68,19 @@ public:
     // stop, when given, cuts the search short from another thread.
     Move ChooseMove(const GameState& state, const std::atomic<bool>* stop = nullptr);
     const SearchReport& LastSearch() const { return m_report; }
+    // Expert thinks over a position where the other side is to move, for the table alone:
+    // whatever that side plays, the search that follows finds much of its work done. Its
+    // moves stay the same (Expert's table changes how soon it knows, never what it plays);
+    // the other levels do nothing here. Never while ChooseMove runs.
+    void Ponder(const GameState& state, const std::atomic<bool>* stop);
 
 private:
     Move ChooseEasy(const Position& position);
     Move ChooseNormal(const Position& position);
     Move ChooseBySearch(const GameState& state, const std::atomic<bool>* stop);
+    void PrepareTable();
+    // Runs the search, with the limits' helpers beside it.
+    Move RunWithHelpers(Search& search, const GameState& state, const SearchLimits& limits);
     int Below(int n);
 
     Level m_level;

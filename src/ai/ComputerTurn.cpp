@@ -1,6 +1,7 @@
 #include "ai/ComputerTurn.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "game/Keys.h"
 
@@ -8,20 +9,48 @@ namespace vexadra::ai {
 
 ComputerTurn::ComputerTurn(VexadraGame& game, std::uint64_t seed) : m_game(game), m_seed(seed) {}
 
-ComputerTurn::~ComputerTurn() { StopThinking(); }
-
-void ComputerTurn::StopThinking()
+ComputerTurn::~ComputerTurn()
 {
-    if (!m_answer.valid())
+    StopThinking();
+    StopPondering();
+}
+
+namespace {
+// Asks a worker's search to end and waits for it: it stops within a moment.
+template <class Result>
+void StopWorker(std::atomic<bool>& stop, std::future<Result>& worker)
+{
+    if (!worker.valid())
         return;
-    m_stop = true;
-    m_answer.wait();
-    m_answer = {};
+    stop = true;
+    worker.wait();
+    worker = {};
+}
+} // namespace
+
+void ComputerTurn::StopThinking() { StopWorker(m_stop, m_answer); }
+
+void ComputerTurn::StopPondering() { StopWorker(m_ponderStop, m_ponder); }
+
+void ComputerTurn::Ponder()
+{
+    const TurnKey key = KeyNow();
+    if (m_ponder.valid() && key == m_ponderKey)
+        return;
+    StopPondering();
+    m_ponderKey = key;
+    m_ponderStop = false;
+    try {
+        m_ponder = std::async(std::launch::async, [this, state = m_game.State()] { m_computer->Ponder(state, &m_ponderStop); });
+    } catch (const std::system_error&) {
+        // No thread to be had: the turn's own search does without.
+    }
 }
 
 void ComputerTurn::SetOpponent(Opponent opponent)
 {
     StopThinking();
+    StopPondering();
     m_opponent = opponent;
     Level level;
     if (LevelOf(opponent, level)) {
@@ -36,6 +65,7 @@ void ComputerTurn::SetOpponent(Opponent opponent)
 void ComputerTurn::SetLimits(const SearchLimits& limits)
 {
     StopThinking();
+    StopPondering();
     m_limits = limits;
     if (m_computer)
         m_computer->SetLimits(limits);
@@ -92,9 +122,11 @@ ComputerTurn::TurnKey ComputerTurn::KeyNow() const
     return TurnKey{s.m_nRound, {s.m_nMovesLeft[0], s.m_nMovesLeft[1]}, m_game.GameNumber(), m_game.Revision()};
 }
 
-ComputerTurn::Step ComputerTurn::Drop()
+ComputerTurn::Step ComputerTurn::Drop(bool keepPondering)
 {
     StopThinking();
+    if (!keepPondering)
+        StopPondering();
     const bool wasMarked = m_marked >= 0;
     m_active = false;
     m_marked = -1;
@@ -103,8 +135,14 @@ ComputerTurn::Step ComputerTurn::Drop()
 
 ComputerTurn::Step ComputerTurn::Tick(Clock::time_point now, bool paused)
 {
-    if (!HoldsTurn() || paused || m_game.State().m_bInstructions)
-        return Drop();
+    const GameState& s = m_game.State();
+    if (!HoldsTurn() || paused || s.m_bInstructions) {
+        const bool personToMove = !paused && !s.m_bInstructions && m_computer != nullptr && s.m_bDealt;
+        const Step dropped = Drop(personToMove);
+        if (personToMove && m_computer->GetLevel() == Level::Expert)
+            Ponder();
+        return dropped;
+    }
     const TurnKey key = KeyNow();
     if (!m_active || !(key == m_key)) {
         // A new turn, or the game moved on under the old one (End, say).

@@ -7,7 +7,8 @@
 // act, its move waits 1.6 s so that the person can end the game first. While paused (the
 // instructions page or a dialog is up) a turn is dropped and starts afresh afterwards.
 // Expert thinks on a worker thread from the turn's start while the pause runs; its mark
-// comes when it has answered, and stays up at least briefly.
+// comes when it has answered, and stays up at least briefly. While the person is to move
+// it thinks over the position too, so that its answer comes sooner.
 
 #include <atomic>
 #include <chrono>
@@ -70,6 +71,10 @@ public:
     int MarkedSquare() const { return m_marked; }
     // The move last made by Tick (for checks).
     const Move& LastMove() const { return m_move; }
+    // For checks too: the computer's last search, and whether the thinking over the
+    // person's position has come to its end.
+    SearchReport LastSearch() const { return m_computer ? m_computer->LastSearch() : SearchReport{}; }
+    bool PonderDone() const { return m_ponder.valid() && m_ponder.wait_for(std::chrono::seconds(0)) == std::future_status::ready; }
 
 private:
     struct TurnKey {
@@ -80,9 +85,13 @@ private:
         friend bool operator==(const TurnKey&, const TurnKey&) = default;
     };
     TurnKey KeyNow() const;
-    Step Drop();
+    // Also stops the thinking over the person's position, unless told to keep it.
+    Step Drop(bool keepPondering = false);
     // Ends the worker's search, if one runs, and waits for it (it stops within a moment).
     void StopThinking();
+    // Thinks over the person's position, unless that is already under way or done.
+    void Ponder();
+    void StopPondering();
 
     VexadraGame& m_game;
     std::uint64_t m_seed;
@@ -98,6 +107,9 @@ private:
     Move m_move;
     std::atomic<bool> m_stop{false};
     std::future<Move> m_answer;
+    TurnKey m_ponderKey;
+    std::atomic<bool> m_ponderStop{false};
+    std::future<void> m_ponder;
 };
 
 } // namespace vexadra::ai

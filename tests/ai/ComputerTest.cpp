@@ -381,4 +381,37 @@ TEST_F(ComputerTurnTest, ExpertThinksWhileTheTurnIsPacedAndNoTickWaitsForIt)
     EXPECT_LT(Clock::now() - dropped, std::chrono::milliseconds(kSanitized ? 500 : 100));
 }
 
+// While the person is to move, Expert thinks over the position: its answer to whatever
+// the person plays then has less left to do, and is the move it plays without that.
+TEST_F(ComputerTurnTest, ExpertThinksOnThePersonsTimeAndAnswersSoonerWithTheSameMove)
+{
+    SearchLimits unhurried = LimitsFor(Level::Expert);
+    unhurried.time = unhurried.openingTime = std::chrono::hours(1);
+    // Alone, so that the positions counted are the same on every run.
+    unhurried.helpers = 0;
+    turn.SetLimits(unhurried);
+    turn.SetOpponent(Opponent::Expert);
+    QuietMoves(4);
+    ASSERT_FALSE(turn.HoldsTurn());
+    const auto started = Clock::now();
+    while (At(0) == ComputerTurn::Step::Idle && !turn.PonderDone() && Clock::now() - started < std::chrono::seconds(60))
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    ASSERT_TRUE(turn.PonderDone());
+
+    // A person who plays well: what Expert looked at most closely.
+    ASSERT_TRUE(game.Play(Computer(Level::Hard, 2).ChooseMove(S())).Legal());
+    const GameState position = S();
+    ComputerTurn::Step step = At(0);
+    for (int ms = 250; step != ComputerTurn::Step::Marked && ms < 60000; ms += 5) {
+        step = At(ms);
+        if (step != ComputerTurn::Step::Marked)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ASSERT_EQ(step, ComputerTurn::Step::Marked);
+    Computer fresh(Level::Expert, 1);
+    fresh.SetLimits(unhurried);
+    EXPECT_EQ(fresh.ChooseMove(position), turn.LastMove());
+    EXPECT_LT(turn.LastSearch().nodes * 3, fresh.LastSearch().nodes * 2);
+}
+
 } // namespace
