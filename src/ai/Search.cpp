@@ -172,8 +172,11 @@ int Search::LastTwoPlies(int alpha, int beta)
     constexpr int kQuietMost = kLeastPerMove - kLeastPerMove;
     int best = -kInfinity;
     // True when the move cuts the rest off.
+    bool capturesTried = false;
     const auto cuts = [&](const Move& move) {
         const int gain = MoveGain(m_board, move);
+        if (gain > 0 && capturesTried)
+            return false;
         int value;
         if (gain < 0 && answersAlike && best >= kQuietMost)
             return false;
@@ -223,6 +226,20 @@ int Search::LastTwoPlies(int alpha, int beta)
     }();
     if (killerLegal && cuts(killer))
         return m_stopped ? 0 : best;
+    if (answersAlike) {
+        // The captures next, found without listing every move: one worth 0 or more leaves
+        // nothing for the moves that take nothing to do.
+        bool cut = false;
+        ForEachCapture(side, [&](const Move& move, int) {
+            cut = !(killerLegal && move == killer) && cuts(move);
+            return !cut;
+        });
+        if (cut)
+            return m_stopped ? 0 : best;
+        if (best >= kQuietMost)
+            return best;
+        capturesTried = true;
+    }
     Move moves[kMaxMoves];
     const int count = LegalMoves(m_board, moves);
     if (count == 0)
