@@ -240,7 +240,7 @@ int Search::LastTwoPlies(int alpha, int beta)
             return best;
         capturesTried = true;
     }
-    Move moves[kMaxMoves];
+    Move (&moves)[kMaxMoves] = m_lists[m_board.PliesLeft()].moves;
     const int count = LegalMoves(m_board, moves);
     if (count == 0)
         return 0;
@@ -375,7 +375,7 @@ int Search::Negamax(int depth, int alpha, int beta)
         return false;
     };
     if (first.IsNone() || !consider(first, MoveGain(m_board, first))) {
-        Ordered list;
+        Ordered& list = m_lists[plies];
         // The captures are found without listing every move, and often settle it; when
         // they do not, a move that takes nothing may still be unable to reach alpha.
         const bool capturesFirst = m_board.ShadesUnique();

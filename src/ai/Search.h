@@ -65,6 +65,9 @@ private:
     int m_history[kSquares][kBoardSquares] = {};
     // By plies left.
     Move m_killer[2 * kMovesPerRound + 1];
+    // The moves of each ply searched, by plies left: every ply deeper has fewer left, and
+    // a list made afresh each time would cost more to set up than most nodes take.
+    Ordered m_lists[2 * kMovesPerRound + 1];
 };
 
 // The exact solver, for judging moves: the largest lead the side to move can gain from
