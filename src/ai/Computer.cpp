@@ -160,24 +160,32 @@ void Computer::Ponder(const GameState& state, const std::atomic<bool>* stop)
 
 Move Computer::RunWithHelpers(Search& search, const GameState& state, const SearchLimits& limits)
 {
-    // The helpers search the same position in orders of their own: what one learns first
-    // in the shared table, the search finds there when it gets to it.
-    std::atomic<bool> helpersDone{false};
+    // The helpers first search the same position in orders of their own: what one learns
+    // first in the shared table, the search finds there when it gets to it. Once the pass
+    // to the round's end has its first move's value, they share out the other moves.
+    RootSplit split;
     std::vector<std::thread> helpers;
     for (int k = 0; k < limits.helpers; ++k) {
         try {
             helpers.emplace_back([&, k] {
-                Search helper(state, limits, *m_table, &helpersDone);
-                std::uint64_t seed = 0x243F6A8885A308D3ULL * static_cast<std::uint64_t>(k + 1);
-                helper.ShuffleRoot([&seed](int n) { return static_cast<int>(SplitMix(seed) % static_cast<std::uint64_t>(n)); });
-                helper.Run();
+                {
+                    Search lazy(state, limits, *m_table, &split.lazyDone);
+                    std::uint64_t seed = 0x243F6A8885A308D3ULL * static_cast<std::uint64_t>(k + 1);
+                    lazy.ShuffleRoot([&seed](int n) { return static_cast<int>(SplitMix(seed) % static_cast<std::uint64_t>(n)); });
+                    lazy.Run();
+                }
+                Search share(state, limits, *m_table, &split.stop);
+                share.TakeShare(split);
             });
         } catch (const std::system_error&) {
             break; // no thread to be had: the search does without
         }
     }
+    if (!helpers.empty())
+        search.ShareRootWith(&split);
     const Move move = search.Run();
-    helpersDone = true;
+    split.lazyDone = true;
+    split.stop = true;
     for (std::thread& helper : helpers)
         helper.join();
     return move;

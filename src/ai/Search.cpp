@@ -13,6 +13,13 @@ constexpr int kInfinity = 1 << 20;
 constexpr int kMostPerMove = 2 * kPointsPerCapture;
 constexpr int kLeastPerMove = kPointsForNothing;
 constexpr int kShallowPasses = 4;
+// Beyond any history a search builds up.
+constexpr int kQuietOrderScale = 1 << 26;
+// Plies below the root where the moves that take nothing are ordered by what they leave.
+constexpr int kQuietOrderPlies = 2;
+// How deep those moves are looked at for the order where it matters most: an odd number,
+// so that the look ends with the other side's answer (an even one misleads).
+constexpr int kProbePlies = 3;
 
 // Which of AllMoveCandidates() joins two relative squares, in either order; nullptr for
 // none (and for a square with itself).
@@ -33,6 +40,7 @@ Search::Search(const GameState& state, const SearchLimits& limits, Transposition
     : m_board(state), m_limits(limits), m_table(table), m_stop(stop)
 {
     m_rootCount = LegalMoves(m_board, m_root);
+    m_rootPlies = m_board.PliesLeft();
 }
 
 void Search::ShuffleRoot(const std::function<int(int)>& below)
@@ -57,6 +65,31 @@ bool Search::Expired()
     return m_stopped;
 }
 
+int RootSplit::Threshold(int index)
+{
+    const std::lock_guard lock(m_lock);
+    return index < m_bestIndex ? m_bestValue - 1 : m_bestValue;
+}
+
+void RootSplit::Offer(int index, int value)
+{
+    const std::lock_guard lock(m_lock);
+    if (value > m_bestValue || (value == m_bestValue && index < m_bestIndex)) {
+        m_bestValue = value;
+        m_bestIndex = index;
+    }
+    ++m_settled;
+    m_changed.notify_all();
+}
+
+void RootSplit::Settled()
+{
+    const std::lock_guard lock(m_lock);
+    m_cutShort = true;
+    ++m_settled;
+    m_changed.notify_all();
+}
+
 int& Search::History(const Move& move) { return m_history[move.from][RelativeIndex(move.to)]; }
 
 // Captures first, the bigger first: they set the bounds that cut the rest off early. Among
@@ -69,6 +102,28 @@ void Search::Order(Ordered& list) const
         list.gains[i] = MoveGain(m_board, move);
         list.keys[i] = list.gains[i] * 1000000 + m_history[move.from][RelativeIndex(move.to)];
     }
+}
+
+// Near the root, where a move tried in vain costs most, the moves that take nothing go in
+// the order of what they leave the other side to take at once, the least first; then as
+// elsewhere. The captures are left out: they have been tried.
+void Search::OrderQuiet(Ordered& list, const Move& first)
+{
+    const int other = OtherSide(m_board.SideToMove());
+    Offers offers;
+    ListOffers(other, offers);
+    int kept = 0;
+    for (int i = 0; i < list.count; ++i) {
+        const Move move = list.moves[i];
+        if (move == first || MoveGain(m_board, move) > 0)
+            continue;
+        const int answer = std::max(OfferedBesides(offers, RelativeIndex(move.from), RelativeIndex(move.to)), AnswerThroughSwap(other, move));
+        list.moves[kept] = move;
+        list.gains[kept] = kLeastPerMove;
+        list.keys[kept] = (kMostPerMove - answer) * kQuietOrderScale + std::min(m_history[move.from][RelativeIndex(move.to)], kQuietOrderScale - 1);
+        ++kept;
+    }
+    list.count = kept;
 }
 
 void Search::PickNext(Ordered& list, int i)
@@ -150,6 +205,48 @@ int Search::AnswerThrough(int answering, int relative) const
     return best;
 }
 
+void Search::ListOffers(int side, Offers& offers) const
+{
+    offers.count = 0;
+    ForEachCapture(side, [&offers](const Move& offer, int gain) {
+        offers.list[offers.count++] = {RelativeIndex(offer.from), RelativeIndex(offer.to), gain};
+        return true;
+    });
+}
+
+int Search::OfferedBesides(const Offers& offers, int a, int b)
+{
+    int best = kLeastPerMove;
+    for (int k = 0; k < offers.count; ++k) {
+        const Offers::Offer& offer = offers.list[k];
+        if (offer.a != a && offer.a != b && offer.b != a && offer.b != b)
+            best = std::max(best, offer.gain);
+    }
+    return best;
+}
+
+int Search::AnswerThroughSwap(int answering, const Move& move)
+{
+    m_board.SwapSquares(move.from, move.to);
+    const int best = std::max(AnswerThrough(answering, RelativeIndex(move.from)), AnswerThrough(answering, RelativeIndex(move.to)));
+    m_board.SwapSquares(move.from, move.to);
+    return best;
+}
+
+// The moves that hold up a few plies deep go first, in the order they had among
+// themselves. False when the search was stopped meanwhile.
+bool Search::Probe(Ordered& list, int alpha, int beta)
+{
+    const int side = m_board.SideToMove();
+    for (int i = 0; i < list.count; ++i) {
+        const int probed = Tried(side, list.moves[i], list.gains[i], kProbePlies, alpha, beta, true);
+        if (m_stopped)
+            return false;
+        list.keys[i] = std::clamp(probed, -kMostPerMove, kMostPerMove - 1) * kQuietOrderScale + list.keys[i] % kQuietOrderScale;
+    }
+    return true;
+}
+
 // Two plies from the end of the pass: a move, then the other side's best answer, which is
 // counted rather than played. A move that takes nothing leaves the other board as it was,
 // so the answers it allows are the captures on offer before it, except those through the
@@ -161,11 +258,9 @@ int Search::LastTwoPlies(int alpha, int beta)
     if (m_board.MovesLeft(side) == 0)
         return 0;
     const bool answersAlike = m_board.MovesLeft(other) > 0 && HasMoveOnBoard(m_board, other);
-    struct Offer {
-        int a, b, gain;
-    } offers[kBoardSquares];
+    Offers offers;
     // Listed when first needed: a capture that cuts off at once needs none.
-    int offerCount = -1;
+    bool offersListed = false;
 
     // A move that takes nothing is worth 0 at most: a point lost, and the other side's
     // answer loses it one at worst.
@@ -185,26 +280,15 @@ int Search::LastTwoPlies(int alpha, int beta)
             if (m_stopped)
                 return true;
         } else {
-            if (offerCount < 0) {
-                offerCount = 0;
-                ForEachCapture(other, [&](const Move& offer, int offered) {
-                    offers[offerCount++] = {RelativeIndex(offer.from), RelativeIndex(offer.to), offered};
-                    return true;
-                });
+            if (!offersListed) {
+                ListOffers(other, offers);
+                offersListed = true;
             }
-            const int a = RelativeIndex(move.from);
-            const int b = RelativeIndex(move.to);
-            int answer = kLeastPerMove;
-            for (int k = 0; k < offerCount; ++k)
-                if (offers[k].a != a && offers[k].a != b && offers[k].b != a && offers[k].b != b)
-                    answer = std::max(answer, offers[k].gain);
+            const int answer = OfferedBesides(offers, RelativeIndex(move.from), RelativeIndex(move.to));
             // The answers through the swapped squares can only make it worse.
             if (gain - answer <= best)
                 return false;
-            m_board.SwapSquares(move.from, move.to);
-            answer = std::max({answer, AnswerThrough(other, a), AnswerThrough(other, b)});
-            m_board.SwapSquares(move.from, move.to);
-            value = gain - answer;
+            value = gain - std::max(answer, AnswerThroughSwap(other, move));
         }
         if (value > best) {
             best = value;
@@ -366,7 +450,17 @@ int Search::Negamax(int depth, int alpha, int beta)
     // The move that was best here before is tried before the others are even listed: it
     // often settles the position alone.
     const auto cutsAmong = [&](Ordered& list, bool quietOnly) {
-        Order(list);
+        // The other side's answer counts only when it moves next. Hard's budget is spent as
+        // it was measured.
+        if (quietOnly && m_limits.toTheEnd && plies >= m_rootPlies - kQuietOrderPlies && m_board.MovesLeft(OtherSide(side)) > 0) {
+            OrderQuiet(list, first);
+            // At the root's children a move tried in vain costs a large share of the whole
+            // search: once one has failed there, the rest are looked at a few plies deep.
+            if (depth == plies && plies == m_rootPlies - 1 && tried > 0 && !Probe(list, alpha, beta))
+                return true;
+        } else {
+            Order(list);
+        }
         for (int i = 0; i < list.count; ++i) {
             PickNext(list, i);
             if (!(list.moves[i] == first) && !(quietOnly && list.gains[i] > 0) && consider(list.moves[i], list.gains[i]))
@@ -436,6 +530,62 @@ int ExactValueOf(const GameState& state, const Move& move, TranspositionTable& t
     return gain + (after.m_nSide == state.m_nSide ? rest : -rest);
 }
 
+int Search::ShareOut(const int (&gains)[kMaxMoves], int depth, int& alpha)
+{
+    RootSplit& split = *m_split;
+    {
+        const std::lock_guard lock(split.m_lock);
+        std::copy(m_root, m_root + m_rootCount, split.m_moves);
+        std::copy(gains, gains + m_rootCount, split.m_gains);
+        split.m_count = m_rootCount;
+        split.m_depth = depth;
+        split.m_deadline = m_deadline;
+        split.m_bestValue = alpha;
+        split.m_bestIndex = 0;
+        split.m_settled = 1;
+        split.m_next = 1;
+    }
+    split.m_open.store(true, std::memory_order_release);
+    split.lazyDone = true;
+    TakeShare(split);
+    // The others' last moves, still minding the time and the stop.
+    std::unique_lock lock(split.m_lock);
+    while (split.m_settled < split.m_count) {
+        split.m_changed.wait_for(lock, std::chrono::milliseconds(2));
+        const bool late = std::chrono::steady_clock::now() >= m_deadline;
+        if (!m_stopped && (late || (m_stop != nullptr && m_stop->load(std::memory_order_relaxed)))) {
+            m_stopped = true;
+            m_report.outOfTime = late;
+            split.stop = true;
+        }
+    }
+    if (split.m_cutShort && !m_stopped) {
+        m_stopped = true;
+        m_report.outOfTime = std::chrono::steady_clock::now() >= m_deadline;
+    }
+    alpha = split.m_bestValue;
+    return split.m_bestIndex;
+}
+
+void Search::TakeShare(RootSplit& split)
+{
+    if (!split.m_open.load(std::memory_order_acquire))
+        return;
+    m_deadline = split.m_deadline;
+    const int side = m_board.SideToMove();
+    for (int i = split.m_next++; i < split.m_count; i = split.m_next++) {
+        int value = 0;
+        if (!Expired())
+            value = Tried(side, split.m_moves[i], split.m_gains[i], split.m_depth - 1, split.Threshold(i), kInfinity, false);
+        if (m_stopped) {
+            split.stop = true;
+            split.Settled();
+        } else {
+            split.Offer(i, value);
+        }
+    }
+}
+
 Move Search::Run()
 {
     m_deadline = std::chrono::steady_clock::now() + m_limits.time;
@@ -454,7 +604,10 @@ Move Search::Run()
     for (int depth = 1; depth <= plies; depth = m_limits.toTheEnd && depth >= kShallowPasses && depth < plies ? plies : depth + 1) {
         int alpha = -kInfinity;
         int passBest = -1;
-        for (int i = 0; i < m_rootCount; ++i) {
+        // The pass to the end is the one worth sharing out, once its first move has set
+        // the value the others must beat.
+        const bool share = m_split != nullptr && depth == plies && m_rootCount > 1;
+        for (int i = 0; i < (share ? 1 : m_rootCount); ++i) {
             if (Expired())
                 break;
             const int value = Tried(side, m_root[i], gains[i], depth - 1, alpha, kInfinity, i == 0);
@@ -465,6 +618,8 @@ Move Search::Run()
                 passBest = i;
             }
         }
+        if (share && passBest == 0 && !m_stopped)
+            passBest = ShareOut(gains, depth, alpha);
         if (passBest >= 0) {
             std::rotate(m_root, m_root + passBest, m_root + passBest + 1);
             std::rotate(gains, gains + passBest, gains + passBest + 1);
