@@ -37,7 +37,8 @@ const CandidateIndex kCandidateIndex;
 
 Search::Search(const GameState& state, const SearchLimits& limits, TranspositionTable& table,
                const std::atomic<bool>* stop)
-    : m_board(state), m_limits(limits), m_table(table), m_stop(stop)
+    // Hard's budget is spent as it was measured: on positions told apart by their shades.
+    : m_board(state, limits.toTheEnd), m_limits(limits), m_table(table), m_stop(stop)
 {
     m_rootCount = LegalMoves(m_board, m_root);
     m_rootPlies = m_board.PliesLeft();
@@ -227,9 +228,9 @@ int Search::OfferedBesides(const Offers& offers, int a, int b)
 
 int Search::AnswerThroughSwap(int answering, const Move& move)
 {
-    m_board.SwapSquares(move.from, move.to);
+    m_board.SwapKeyless(move.from, move.to);
     const int best = std::max(AnswerThrough(answering, RelativeIndex(move.from)), AnswerThrough(answering, RelativeIndex(move.to)));
-    m_board.SwapSquares(move.from, move.to);
+    m_board.SwapKeyless(move.from, move.to);
     return best;
 }
 

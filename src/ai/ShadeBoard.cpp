@@ -2,7 +2,7 @@
 
 namespace vexadra::ai {
 
-ShadeBoard::ShadeBoard(const GameState& state)
+ShadeBoard::ShadeBoard(const GameState& state, bool keyedByPairs)
     : m_score{state.m_nScore[0], state.m_nScore[1]},
       m_movesLeft{state.m_nMovesLeft[0], state.m_nMovesLeft[1]},
       m_side(state.m_nSide)
@@ -23,6 +23,12 @@ ShadeBoard::ShadeBoard(const GameState& state)
         if (shade != kEmpty && where >= 0)
             m_unique = false;
         where = static_cast<std::int8_t>(n);
+    }
+    m_byPairs = keyedByPairs && m_unique;
+    if (m_byPairs) {
+        m_hash = 0;
+        for (int shade = 0; shade < kEmpty; ++shade)
+            m_hash ^= PairKey(shade);
     }
 }
 

@@ -18,6 +18,11 @@ struct ShadeKeys {
     static constexpr int kMoveCounts = kMovesPerRound + 1;
     std::array<std::uint64_t, kSquares * kShades> square{};
     std::array<std::uint64_t, kMoveCounts * kMoveCounts * kSides> turn{};
+    // With every shade once on a board: a shade by the squares that show it, one on each
+    // board, each 1 more than the square and 0 for none.
+    static constexpr int kLeftPlaces = kBoardSquares + 1;
+    static constexpr int kRightPlaces = kSquares + 1;
+    std::array<std::uint64_t, kLeftPlaces * kRightPlaces> pair{};
 
     constexpr ShadeKeys()
     {
@@ -32,6 +37,8 @@ struct ShadeKeys {
             k = next();
         for (auto& k : turn)
             k = next();
+        for (auto& k : pair)
+            k = next();
     }
 };
 inline constexpr ShadeKeys kShadeKeys;
@@ -41,13 +48,28 @@ public:
     // Squares showing the same colour get the same number; an empty square gets kEmpty.
     static constexpr int kEmpty = kSquares;
 
-    explicit ShadeBoard(const GameState& state);
+    // Keyed by pairs: where every shade shows once on a board, by which squares show the
+    // same colour rather than by the shades themselves (see Key()).
+    explicit ShadeBoard(const GameState& state, bool keyedByPairs = false);
 
     bool IsEmpty(int n) const { return m_shade[n] == kEmpty; }
     int Shade(int n) const { return m_shade[n]; }
+    // Two squares of one board that both show a colour.
     void SwapSquares(int a, int b)
     {
-        m_hash ^= KeyOf(a, m_shade[a]) ^ KeyOf(b, m_shade[b]) ^ KeyOf(a, m_shade[b]) ^ KeyOf(b, m_shade[a]);
+        const int x = m_shade[a];
+        const int y = m_shade[b];
+        if (m_byPairs)
+            m_hash ^= PairKey(x) ^ PairKey(y);
+        else
+            m_hash ^= KeyOf(a, x) ^ KeyOf(b, y) ^ KeyOf(a, y) ^ KeyOf(b, x);
+        SwapKeyless(a, b);
+        if (m_byPairs)
+            m_hash ^= PairKey(x) ^ PairKey(y);
+    }
+    // For a look that swaps back before the key is next asked for.
+    void SwapKeyless(int a, int b)
+    {
         std::swap(m_shade[a], m_shade[b]);
         const int side = a / kBoardSquares;
         m_where[side][m_shade[a]] = static_cast<std::int8_t>(a);
@@ -78,7 +100,10 @@ public:
 
     int PliesLeft() const { return m_movesLeft[0] + m_movesLeft[1]; }
     // The squares, the moves left and the side to move; not the scores, which the rest of
-    // the round cannot change but only add to.
+    // the round cannot change but only add to. Keyed by pairs, not the shades either, only
+    // which squares show the same colour: the rules compare colours and nothing else, so
+    // boards that differ by the names of their shades play alike (as after each side has
+    // swapped the same two colours).
     std::uint64_t Key() const
     {
         const int turn = (m_movesLeft[0] * ShadeKeys::kMoveCounts + m_movesLeft[1]) * kSides + m_side;
@@ -88,13 +113,25 @@ public:
 private:
     // Inline, as the look-ahead changes squares millions of times a second.
     static std::uint64_t KeyOf(int square, int shade) { return kShadeKeys.square[static_cast<std::size_t>(square * kShadeKeys.kShades + shade)]; }
+    // Where the shade shows; never asked of kEmpty, whose entries are scratch.
+    std::uint64_t PairKey(int shade) const
+    {
+        return kShadeKeys.pair[static_cast<std::size_t>((m_where[0][shade] + 1) * ShadeKeys::kRightPlaces + m_where[1][shade] + 1)];
+    }
+    // Empties a square or gives it back its colour.
     void Set(int n, int shade)
     {
-        m_hash ^= KeyOf(n, m_shade[n]) ^ KeyOf(n, shade);
+        const int shown = shade == kEmpty ? m_shade[n] : shade;
+        if (m_byPairs)
+            m_hash ^= PairKey(shown);
+        else
+            m_hash ^= KeyOf(n, m_shade[n]) ^ KeyOf(n, shade);
         const int side = n / kBoardSquares;
         m_where[side][m_shade[n]] = -1;
         m_shade[n] = static_cast<std::uint8_t>(shade);
         m_where[side][shade] = static_cast<std::int8_t>(n);
+        if (m_byPairs)
+            m_hash ^= PairKey(shown);
         const unsigned bit = 1u << (n % kBoardSquares);
         m_occupied[side] = shade == kEmpty ? m_occupied[side] & ~bit : m_occupied[side] | bit;
     }
@@ -104,6 +141,7 @@ private:
     std::int8_t m_where[kSides][kEmpty + 1];
     unsigned m_occupied[kSides] = {};
     bool m_unique = true;
+    bool m_byPairs = false;
     std::uint64_t m_hash = 0;
     int m_score[kSides];
     int m_movesLeft[kSides];
