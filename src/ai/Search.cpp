@@ -406,7 +406,11 @@ int Search::Negamax(int depth, int alpha, int beta)
     const std::uint64_t key = m_board.Key();
     const TranspositionTable::Entry entry = m_table.Probe(key);
     Move first;
-    if (entry.depth > 0) {
+    // At the root's children a move that takes nothing, remembered from a shorter look,
+    // misleads as often as not, and a miss there costs much: it takes its turn in the look
+    // below with the others.
+    const bool rootChild = m_limits.toTheEnd && depth == plies && plies == m_rootPlies - 1;
+    if (entry.depth > 0 && !(rootChild && entry.depth != depth && MoveGain(m_board, Move{entry.from, entry.to}) < 0)) {
         first = Move{entry.from, entry.to};
         // A deeper result would do for Hard, but Expert takes only one of the very depth
         // asked for: then every pass gives the same values whatever the table holds, which
@@ -456,8 +460,8 @@ int Search::Negamax(int depth, int alpha, int beta)
         if (quietOnly && m_limits.toTheEnd && plies >= m_rootPlies - kQuietOrderPlies && m_board.MovesLeft(OtherSide(side)) > 0) {
             OrderQuiet(list, first);
             // At the root's children a move tried in vain costs a large share of the whole
-            // search: once one has failed there, the rest are looked at a few plies deep.
-            if (depth == plies && plies == m_rootPlies - 1 && tried > 0 && !Probe(list, alpha, beta))
+            // search: the moves are looked at a few plies deep first.
+            if (rootChild && !Probe(list, alpha, beta))
                 return true;
         } else {
             Order(list);
