@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <numeric>
 #include <random>
 #include <thread>
 
@@ -12,6 +13,7 @@
 #include "ai/Match.h"
 #include "ai/Position.h"
 #include "ai/Search.h"
+#include "ai/ShadeBoard.h"
 #include "ai/TranspositionTable.h"
 #include "game/Keys.h"
 #include "game/MoveRules.h"
@@ -132,6 +134,47 @@ TEST_F(ComputerTest, NormalTakesTheBestImmediateScoreAndHardTheBestLeadAtTheRoun
     }
 }
 
+// Expert's key follows the position through play and back, and takes boards that differ
+// only by the names of their colours for one, but not boards that pair them otherwise.
+TEST_F(ComputerTest, ExpertsKeyFollowsThePlayAndAsksOnlyWhichSquaresShowTheSameColour)
+{
+    std::mt19937 rng(11);
+    for (int trial = 0; trial < 20; ++trial) {
+        Scramble(rng, 4, trial % 2, 4, 4);
+        const GameState start = S();
+        ShadeBoard board(start, true);
+        const std::uint64_t key = board.Key();
+
+        int names[kBoardSquares];
+        std::iota(names, names + kBoardSquares, 0);
+        std::shuffle(names, names + kBoardSquares, rng);
+        for (int& index : S().m_nSquareColor)
+            if (index < kSquares)
+                index = index - RelativeIndex(index) + names[RelativeIndex(index)];
+        EXPECT_EQ(ShadeBoard(S(), true).Key(), key) << "trial " << trial;
+        S() = start;
+        int* left = S().m_nSquareColor;
+        const auto shown = std::find_if(left, left + kBoardSquares, [](int index) { return index != kBlackIndex; });
+        std::swap(*shown, left[(shown - left + 1) % kBoardSquares]);
+        EXPECT_NE(ShadeBoard(S(), true).Key(), key) << "trial " << trial;
+
+        S() = start;
+        Move played[kMovesPerRound * 2];
+        MoveOutcome outcomes[kMovesPerRound * 2];
+        int count = 0;
+        Move moves[kMaxMoves];
+        for (int legal; (legal = LegalMoves(S(), moves)) > 0; ++count) {
+            played[count] = moves[rng() % static_cast<unsigned>(legal)];
+            outcomes[count] = PlayLegalMove(board, played[count]);
+            ASSERT_TRUE(PlayMove(S(), played[count]).Legal());
+            EXPECT_EQ(board.Key(), ShadeBoard(S(), true).Key()) << "trial " << trial << " move " << count;
+        }
+        while (count-- > 0)
+            TakeBackMove(board, played[count], outcomes[count]);
+        EXPECT_EQ(board.Key(), key) << "trial " << trial;
+    }
+}
+
 // The exact solver against trying everything, late in rounds where that is cheap; then
 // Expert against the solver from fresh deals on through the round, its table carried from
 // move to move as in a game: every move it picks keeps the position's best value.
@@ -186,6 +229,28 @@ TEST_F(ComputerTest, TheSolverIsExactAndExpertAlwaysPlaysAMoveOfTheBestValue)
         }
     }
     EXPECT_GE(judged, kSanitized ? 9 : 15);
+}
+
+// Short of time, Expert still answers at once with a legal move, the best it has found,
+// whether its time ends before the root moves are shared out between its threads or after.
+TEST_F(ComputerTest, ExpertShortOfTimeAnswersAtOnceWithTheBestItFound)
+{
+    std::mt19937 rng(13);
+    for (const int ms : {5, 60, 150, 300}) {
+        Scramble(rng, 0, ms % 2, kMovesPerRound, kMovesPerRound);
+        Computer expert(Level::Expert, 5);
+        SearchLimits limits = LimitsFor(Level::Expert);
+        limits.time = limits.openingTime = std::chrono::milliseconds(ms);
+        limits.helpers = 1;
+        expert.SetLimits(limits);
+        const auto started = std::chrono::steady_clock::now();
+        const Move move = expert.ChooseMove(S());
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(ms + (kSanitized ? 1000 : 100)));
+        EXPECT_EQ(CheckMove(S(), move), Refusal::None) << ms << " ms";
+        if (ms == 5) {
+            EXPECT_TRUE(expert.LastSearch().outOfTime);
+        }
+    }
 }
 
 // What the match tool measures of each level, late in rounds where the solver is quick:
