@@ -217,6 +217,7 @@ TEST_F(ComputerTest, TheSolverIsExactAndExpertAlwaysPlaysAMoveOfTheBestValue)
                 ASSERT_TRUE(expert.LastSearch().exact) << "deal " << deal << " move " << ply;
                 const int best = ExactValue(before, fresh);
                 EXPECT_EQ(ExactValueOf(before, move, fresh), best) << "deal " << deal << " move " << ply;
+                EXPECT_EQ(expert.LastSearch().value, best) << "deal " << deal << " move " << ply;
                 // From the middle of the round on, a hint is Expert's move, and the same when asked again.
                 if (ply >= 6) {
                     const Move hint = HintMove(before);
