@@ -161,8 +161,8 @@ void Computer::Ponder(const GameState& state, const std::atomic<bool>* stop)
 Move Computer::RunWithHelpers(Search& search, const GameState& state, const SearchLimits& limits)
 {
     // The helpers first search the same position in orders of their own: what one learns
-    // first in the shared table, the search finds there when it gets to it. In the pass to
-    // the round's end the threads share out the root moves.
+    // first in the shared table, the search finds there when it gets to it. Once the pass
+    // to the round's end has its first move's value, they share out the other moves.
     RootSplit split;
     std::vector<std::thread> helpers;
     for (int k = 0; k < limits.helpers; ++k) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <optional>
 #include <utility>
 
 #include "game/MoveRules.h"
@@ -67,11 +66,9 @@ bool Search::Expired()
     return m_stopped;
 }
 
-std::optional<int> RootSplit::Threshold(int index)
+int RootSplit::Threshold(int index)
 {
     const std::lock_guard lock(m_lock);
-    if (m_bestIndex >= m_count)
-        return std::nullopt;
     return index < m_bestIndex ? m_bestValue - 1 : m_bestValue;
 }
 
@@ -548,10 +545,10 @@ int Search::ShareOut(const int (&gains)[kMaxMoves], int depth, int& alpha)
         split.m_count = m_rootCount;
         split.m_depth = depth;
         split.m_deadline = m_deadline;
-        split.m_bestValue = -kInfinity;
-        split.m_bestIndex = m_rootCount;
-        split.m_settled = 0;
-        split.m_next = 0;
+        split.m_bestValue = alpha;
+        split.m_bestIndex = 0;
+        split.m_settled = 1;
+        split.m_next = 1;
     }
     split.m_open.store(true, std::memory_order_release);
     split.lazyDone = true;
@@ -571,8 +568,6 @@ int Search::ShareOut(const int (&gains)[kMaxMoves], int depth, int& alpha)
         m_stopped = true;
         m_report.outOfTime = std::chrono::steady_clock::now() >= m_deadline;
     }
-    if (split.m_bestIndex >= m_rootCount)
-        return -1;
     alpha = split.m_bestValue;
     return split.m_bestIndex;
 }
@@ -585,13 +580,8 @@ void Search::TakeShare(RootSplit& split)
     const int side = m_board.SideToMove();
     for (int i = split.m_next++; i < split.m_count; i = split.m_next++) {
         int value = 0;
-        if (!Expired()) {
-            // Before any move has a value, the whole window: the first moves taken are
-            // searched side by side for what they are worth.
-            const std::optional<int> threshold = split.Threshold(i);
-            value = Tried(side, split.m_moves[i], split.m_gains[i], split.m_depth - 1, threshold.value_or(-kInfinity), kInfinity,
-                          !threshold.has_value());
-        }
+        if (!Expired())
+            value = Tried(side, split.m_moves[i], split.m_gains[i], split.m_depth - 1, split.Threshold(i), kInfinity, false);
         if (m_stopped) {
             split.stop = true;
             split.Settled();
@@ -619,9 +609,10 @@ Move Search::Run()
     for (int depth = 1; depth <= plies; depth = m_limits.toTheEnd && depth >= kShallowPasses && depth < plies ? plies : depth + 1) {
         int alpha = -kInfinity;
         int passBest = -1;
-        // The pass to the end is the one worth sharing out.
+        // The pass to the end is the one worth sharing out, once its first move has set
+        // the value the others must beat.
         const bool share = m_split != nullptr && depth == plies && m_rootCount > 1;
-        for (int i = 0; i < (share ? 0 : m_rootCount); ++i) {
+        for (int i = 0; i < (share ? 1 : m_rootCount); ++i) {
             if (Expired())
                 break;
             const int value = Tried(side, m_root[i], gains[i], depth - 1, alpha, kInfinity, i == 0);
@@ -632,7 +623,7 @@ Move Search::Run()
                 passBest = i;
             }
         }
-        if (share)
+        if (share && passBest == 0 && !m_stopped)
             passBest = ShareOut(gains, depth, alpha);
         if (passBest >= 0) {
             std::rotate(m_root, m_root + passBest, m_root + passBest + 1);

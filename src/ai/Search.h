@@ -11,7 +11,6 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
-#include <optional>
 
 #include "ai/Computer.h"
 #include "ai/ShadeBoard.h"
@@ -19,14 +18,15 @@
 
 namespace vexadra::ai {
 
-// The root moves of Expert's pass to the round's end, shared out among threads that
-// search the same position with one table: each takes the next move nobody has taken.
-// The best is kept as a single thread going through them in order would have found it,
-// the first of equal moves, so that the move is the same with any number of threads.
+// The root moves of Expert's pass to the round's end, after the first, shared out among
+// threads that search the same position with one table: each takes the next move nobody
+// has taken. The best is kept as a single thread going through them in order would have
+// found it, the first of equal moves, so that the move is the same with any number of
+// threads.
 class RootSplit {
 public:
     // Set once the moves are shared out, and when the search is over: helpers that think
-    // along the shorter passes in their own order (which fills the table) stop then.
+    // along the search in their own order (which fills the table for it) stop then.
     std::atomic<bool> lazyDone{false};
     // Asks the searches of the shared moves to end.
     std::atomic<bool> stop{false};
@@ -34,8 +34,8 @@ public:
 private:
     friend class Search;
     // What a move must beat to be the best: a move listed before the best need only
-    // equal it. None while no move has a value.
-    std::optional<int> Threshold(int index);
+    // equal it.
+    int Threshold(int index);
     // Records a move's result: its exact value, or a bound at or below its threshold.
     void Offer(int index, int value);
     // Records a move cut short.
@@ -113,8 +113,8 @@ private:
     int AnswerThroughSwap(int answering, const Move& move);
     static void PickNext(Ordered& list, int i);
     bool Expired();
-    // The root moves, searched with the split's other threads; the best index and its
-    // value, or -1 when the search stopped before any move had one.
+    // The root moves after the first, searched with the split's other threads; the best
+    // index and its value.
     int ShareOut(const int (&gains)[kMaxMoves], int depth, int& alpha);
     int& History(const Move& move);
 
