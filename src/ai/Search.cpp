@@ -83,7 +83,7 @@ void RootSplit::Offer(int index, int value)
     m_changed.notify_all();
 }
 
-void RootSplit::Settled()
+void RootSplit::CutShort()
 {
     const std::lock_guard lock(m_lock);
     m_cutShort = true;
@@ -584,7 +584,7 @@ void Search::TakeShare(RootSplit& split)
             value = Tried(side, split.m_moves[i], split.m_gains[i], split.m_depth - 1, split.Threshold(i), kInfinity, false);
         if (m_stopped) {
             split.stop = true;
-            split.Settled();
+            split.CutShort();
         } else {
             split.Offer(i, value);
         }

@@ -39,7 +39,7 @@ private:
     // Records a move's result: its exact value, or a bound at or below its threshold.
     void Offer(int index, int value);
     // Records a move cut short.
-    void Settled();
+    void CutShort();
 
     Move m_moves[kMaxMoves];
     int m_gains[kMaxMoves] = {};
