@@ -481,11 +481,21 @@ class NestedWestonServer(WestonServer):
     BACKEND = "x11-backend.so"
 
     def __init__(self, width, height):
-        self.x = XServer(width, height)
+        # weston follows the X pointer by relative motion from where it last entered the
+        # window, and may miss the crossing when its window maps under the pointer. A row
+        # below the window lets the pointer leave and come back in, so weston's pointer
+        # starts where the X server's is and xdotool's absolute moves land where they say.
+        self.x = XServer(width, height + 1)
         try:
             super().__init__(width, height, env=self.x.env())
         except Exception:
             self.x.stop()
+            raise
+        try:
+            self.xdotool("mousemove", 0, height)
+            self.xdotool("mousemove", width // 2, height // 2)
+        except Exception:
+            self.stop()
             raise
 
     def xdotool(self, *args):
