@@ -83,10 +83,14 @@ void RootSplit::Offer(int index, int value)
     m_changed.notify_all();
 }
 
-void RootSplit::CutShort()
+void RootSplit::CutShort(int index, int atLeast)
 {
     const std::lock_guard lock(m_lock);
     m_cutShort = true;
+    if (atLeast > m_bestValue || (atLeast == m_bestValue && index < m_bestIndex)) {
+        m_bestValue = atLeast;
+        m_bestIndex = index;
+    }
     ++m_settled;
     m_changed.notify_all();
 }
@@ -366,6 +370,23 @@ int Search::Tried(int mover, const Move& move, int gain, int depth, int alpha, i
     return value;
 }
 
+int Search::TriedAtRoot(const Move& move, int gain, int depth, int alpha, bool full, int& atLeast)
+{
+    const int side = m_board.SideToMove();
+    atLeast = -kInfinity;
+    if (full)
+        return Tried(side, move, gain, depth, alpha, kInfinity, true);
+    const int value = Tried(side, move, gain, depth, alpha, alpha + 1, true);
+    if (m_stopped || value <= alpha)
+        return value;
+    const int shown = value;
+    const int exact = Tried(side, move, gain, depth, value, kInfinity, true);
+    // Hard's moves are kept as they were measured, where its budget ends a search.
+    if (m_stopped && m_limits.toTheEnd)
+        atLeast = shown;
+    return exact;
+}
+
 int Search::Negamax(int depth, int alpha, int beta)
 {
     const int plies = m_board.PliesLeft();
@@ -577,14 +598,14 @@ void Search::TakeShare(RootSplit& split)
     if (!split.m_open.load(std::memory_order_acquire))
         return;
     m_deadline = split.m_deadline;
-    const int side = m_board.SideToMove();
     for (int i = split.m_next++; i < split.m_count; i = split.m_next++) {
         int value = 0;
+        int atLeast = -kInfinity;
         if (!Expired())
-            value = Tried(side, split.m_moves[i], split.m_gains[i], split.m_depth - 1, split.Threshold(i), kInfinity, false);
+            value = TriedAtRoot(split.m_moves[i], split.m_gains[i], split.m_depth - 1, split.Threshold(i), false, atLeast);
         if (m_stopped) {
             split.stop = true;
-            split.CutShort();
+            split.CutShort(i, atLeast);
         } else {
             split.Offer(i, value);
         }
@@ -596,7 +617,6 @@ Move Search::Run()
     m_deadline = std::chrono::steady_clock::now() + m_limits.time;
     if (m_rootCount == 0)
         return Move{};
-    const int side = m_board.SideToMove();
     // Within a pass the immediate score orders the root moves at first; across passes the
     // best of the last pass goes first, so a pass cut short has still looked at it.
     std::stable_sort(m_root, m_root + m_rootCount, [&](const Move& a, const Move& b) {
@@ -615,9 +635,14 @@ Move Search::Run()
         for (int i = 0; i < (share ? 1 : m_rootCount); ++i) {
             if (Expired())
                 break;
-            const int value = Tried(side, m_root[i], gains[i], depth - 1, alpha, kInfinity, i == 0);
-            if (m_stopped)
+            int atLeast;
+            const int value = TriedAtRoot(m_root[i], gains[i], depth - 1, alpha, i == 0, atLeast);
+            if (m_stopped) {
+                // Out of time, a move shown better than the best so far is the one to play.
+                if (atLeast > alpha)
+                    passBest = i;
                 break;
+            }
             if (value > alpha) {
                 alpha = value;
                 passBest = i;

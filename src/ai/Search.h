@@ -38,8 +38,9 @@ private:
     int Threshold(int index);
     // Records a move's result: its exact value, or a bound at or below its threshold.
     void Offer(int index, int value);
-    // Records a move cut short.
-    void CutShort();
+    // Records a move cut short; atLeast, when above every value, is what it was shown to
+    // be worth at least before that.
+    void CutShort(int index, int atLeast);
 
     Move m_moves[kMaxMoves];
     int m_gains[kMaxMoves] = {};
@@ -92,6 +93,9 @@ private:
     // whoever moves next (the same side when the other had to pass).
     int Child(int mover, int gain, int depth, int alpha, int beta);
     int Tried(int mover, const Move& move, int gain, int depth, int alpha, int beta, bool full);
+    // A root move against alpha, as Tried; when its search to find how much better it is
+    // gets cut short, atLeast keeps what it was shown worth beyond alpha.
+    int TriedAtRoot(const Move& move, int gain, int depth, int alpha, bool full, int& atLeast);
     int LastTwoPlies(int alpha, int beta);
     int AnswerThrough(int answering, int relative) const;
     void Order(Ordered& list) const;

@@ -261,6 +261,30 @@ TEST_F(ComputerTest, ExpertShortOfTimeAnswersAtOnceWithTheBestItFound)
             EXPECT_TRUE(expert.LastSearch().outOfTime);
         }
     }
+
+    // Cut short once it has shown a move better than the best so far, though not yet by
+    // how much, it plays that move: here the best there is, which it comes to after another.
+    const int boards[2 * kBoardSquares] = {7,  2,  8,  14, 10, 15, 1,  0,  6,  3,  12, 5,  11, 4,  13, 9,
+                                           27, 26, 23, 28, 17, 16, 18, 20, 31, 21, 25, 29, 22, 30, 19, 24};
+    std::copy(std::begin(boards), std::end(boards), S().m_nSquareColor);
+    S().m_nSide = 1;
+    S().m_nMovesLeft[0] = S().m_nMovesLeft[1] = 4;
+    S().m_nScore[0] = S().m_nScore[1] = 0;
+    SearchLimits budget = LimitsFor(Level::Expert);
+    budget.helpers = 0;
+    budget.time = std::chrono::hours(1);
+    const auto searched = [&](long long nodes) {
+        budget.nodes = nodes;
+        TranspositionTable table(20);
+        Search search(S(), budget, table);
+        const Move move = search.Run();
+        return std::pair(move, search.Report().nodes);
+    };
+    const auto [best, all] = searched(0);
+    EXPECT_FALSE(searched(all / 4).first == best);
+    const auto [move, nodes] = searched(all * 2 / 3);
+    EXPECT_EQ(nodes, all * 2 / 3);
+    EXPECT_EQ(move, best);
 }
 
 // What the match tool measures of each level, late in rounds where the solver is quick:
