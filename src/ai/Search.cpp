@@ -75,20 +75,20 @@ int RootSplit::Threshold(int index)
 void RootSplit::Offer(int index, int value)
 {
     const std::lock_guard lock(m_lock);
-    if (value > m_bestValue || (value == m_bestValue && index < m_bestIndex)) {
-        m_bestValue = value;
-        m_bestIndex = index;
-    }
-    ++m_settled;
-    m_changed.notify_all();
+    Settle(index, value);
 }
 
 void RootSplit::CutShort(int index, int atLeast)
 {
     const std::lock_guard lock(m_lock);
     m_cutShort = true;
-    if (atLeast > m_bestValue || (atLeast == m_bestValue && index < m_bestIndex)) {
-        m_bestValue = atLeast;
+    Settle(index, atLeast);
+}
+
+void RootSplit::Settle(int index, int value)
+{
+    if (value > m_bestValue || (value == m_bestValue && index < m_bestIndex)) {
+        m_bestValue = value;
         m_bestIndex = index;
     }
     ++m_settled;

@@ -41,6 +41,8 @@ private:
     // Records a move cut short; atLeast, when above every value, is what it was shown to
     // be worth at least before that.
     void CutShort(int index, int atLeast);
+    // Counts a move in, as the best when it beats it; under the lock.
+    void Settle(int index, int value);
 
     Move m_moves[kMaxMoves];
     int m_gains[kMaxMoves] = {};
